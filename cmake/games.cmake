@@ -1,0 +1,36 @@
+# Every program is a static library (all of its code, its shell included) plus a main.cpp of a
+# few lines. add_game makes that executable, links it with the real (SDL) backend and places it
+# where the game expects to run from: GAMES_LAYOUT_DIR/<folder>/<binary>.
+#
+#   add_game(<target> FOLDER <folder> BINARY <path of the program inside its folder>
+#            LIBRARY <the game's library> SOURCES <main.cpp>)
+function(add_game target)
+  cmake_parse_arguments(GAME "" "FOLDER;BINARY;LIBRARY" "SOURCES" ${ARGN})
+  add_executable(${target} ${GAME_SOURCES})
+  target_link_libraries(${target} PRIVATE ${GAME_LIBRARY} platform_sdl)
+  get_filename_component(subdir "${GAME_BINARY}" DIRECTORY)
+  get_filename_component(name "${GAME_BINARY}" NAME)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY "${GAMES_LAYOUT_DIR}/${GAME_FOLDER}/${subdir}"
+    OUTPUT_NAME "${name}")
+  install(TARGETS ${target} DESTINATION "games/${GAME_FOLDER}/${subdir}")
+endfunction()
+
+# add_game_content(<target> FOLDER <folder> OUTPUTS <files relative to the folder> COMMAND <args>)
+# runs the asset maker at build time; its outputs land in the game's folder and are installed with it.
+function(add_game_content target)
+  cmake_parse_arguments(CONTENT "" "FOLDER" "OUTPUTS;ARGS" ${ARGN})
+  set(root "${GAMES_LAYOUT_DIR}/${CONTENT_FOLDER}")
+  set(outputs "")
+  foreach(file IN LISTS CONTENT_OUTPUTS)
+    list(APPEND outputs "${root}/${file}")
+    get_filename_component(subdir "${file}" DIRECTORY)
+    install(FILES "${root}/${file}" DESTINATION "games/${CONTENT_FOLDER}/${subdir}")
+  endforeach()
+  add_custom_command(OUTPUT ${outputs}
+    COMMAND make_assets ${CONTENT_ARGS} "${root}"
+    DEPENDS make_assets
+    COMMENT "Making the content of ${CONTENT_FOLDER}: ${CONTENT_ARGS}"
+    VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${outputs})
+endfunction()

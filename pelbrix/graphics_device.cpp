@@ -1,0 +1,90 @@
+#include "pelbrix/graphics_device.h"
+
+namespace {
+
+// The device kinds tried at creation, in order. GL has no choice of vertex processing, so the
+// three hardware attempts ask for the same thing: a driver's accelerated context. The last one
+// also takes a software renderer, as the reference device did.
+struct CreationAttempt {
+  const char* name;
+  bool requireAccelerated;
+};
+constexpr CreationAttempt kCreationAttempts[] = {
+    {"hardware device, mixed vertex processing", true},
+    {"hardware device, hardware vertex processing", true},
+    {"hardware device, software vertex processing", true},
+    {"reference device, software vertex processing", false},
+};
+
+}  // namespace
+
+GraphicsDevice::GraphicsDevice(platform::Window& w) : window(w) {
+  platform::Size client = window.clientSize();
+  backBufferWidth = client.width;
+  backBufferHeight = client.height;
+  ResetDevice();
+}
+
+bool GraphicsDevice::ResetDevice() {
+  if (fullscreen) {
+    window.SetFullscreen(true);
+  } else {
+    // Back to the framed window, at the top-left corner with the back buffer's size.
+    window.SetFullscreen(false);
+    window.SetClientSize(backBufferWidth, backBufferHeight);
+    window.SetPosition(0, 0);
+  }
+  if (!device) {
+    for (const CreationAttempt& attempt : kCreationAttempts) {
+      platform::DeviceRequest request;
+      request.backBufferWidth = backBufferWidth;
+      request.backBufferHeight = backBufferHeight;
+      request.requireAccelerated = attempt.requireAccelerated;
+      request.waitForVsync = true;  // one present per display refresh
+      device = window.CreateRenderDevice(request);
+      if (device) break;
+    }
+    if (!device) return false;
+  } else if (!device->ResizeBackBuffer(backBufferWidth, backBufferHeight)) {
+    return false;
+  }
+  backBufferWidth = device->backBufferWidth();
+  backBufferHeight = device->backBufferHeight();
+  refreshRate = device->presentationRate();
+  flipParity = true;
+  lostSinceReset_ = false;
+  return true;
+}
+
+bool GraphicsDevice::PresentFrame() {
+  if (!device || !device->Present()) return false;
+  flipParity = !flipParity;
+  return true;
+}
+
+CooperativeLevel GraphicsDevice::TestCooperativeLevel() {
+  // A fullscreen picture has nowhere to go while its window is minimised; when the window comes
+  // back the device is reset once before drawing goes on.
+  if (fullscreen && window.minimized()) {
+    lostSinceReset_ = true;
+    return CooperativeLevel::Lost;
+  }
+  return lostSinceReset_ ? CooperativeLevel::NotReset : CooperativeLevel::Ok;
+}
+
+void GraphicsDevice::ClearTarget(uint32_t argb) {
+  if (device) device->Clear(platform::kClearTarget | platform::kClearDepth, argb, 1.0f);
+}
+
+void GraphicsDevice::SetSceneLight(int index, int type, float x, float y, float z, float range) {
+  if (!device || index != 0) return;
+  platform::Light light;
+  light.type = static_cast<platform::LightType>(type);
+  light.diffuse = {1, 1, 1, 1};
+  light.position = {x, y, z};
+  light.direction = platform::Normalize({x, y, z});
+  light.range = range;
+  device->state.light = light;
+  device->state.lightEnabled = true;
+  device->state.lighting = true;
+}

@@ -1,0 +1,391 @@
+#include "platform/gl/gl_render_device.h"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/gl/fixed_function_program.h"
+
+namespace platform {
+namespace {
+
+GLenum Factor(BlendFactor f) {
+  switch (f) {
+    case BlendFactor::Zero: return GL_ZERO;
+    case BlendFactor::One: return GL_ONE;
+    case BlendFactor::SrcColor: return GL_SRC_COLOR;
+    case BlendFactor::InvSrcColor: return GL_ONE_MINUS_SRC_COLOR;
+    case BlendFactor::SrcAlpha: return GL_SRC_ALPHA;
+    case BlendFactor::InvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+    case BlendFactor::DestAlpha: return GL_DST_ALPHA;
+    case BlendFactor::InvDestAlpha: return GL_ONE_MINUS_DST_ALPHA;
+    case BlendFactor::DestColor: return GL_DST_COLOR;
+    case BlendFactor::InvDestColor: return GL_ONE_MINUS_DST_COLOR;
+  }
+  return GL_ONE;
+}
+
+GLenum Compare(CompareFunc f) {
+  switch (f) {
+    case CompareFunc::Never: return GL_NEVER;
+    case CompareFunc::Less: return GL_LESS;
+    case CompareFunc::Equal: return GL_EQUAL;
+    case CompareFunc::LessEqual: return GL_LEQUAL;
+    case CompareFunc::Greater: return GL_GREATER;
+    case CompareFunc::NotEqual: return GL_NOTEQUAL;
+    case CompareFunc::GreaterEqual: return GL_GEQUAL;
+    case CompareFunc::Always: return GL_ALWAYS;
+  }
+  return GL_ALWAYS;
+}
+
+GLenum Primitive(PrimitiveType type) {
+  switch (type) {
+    case PrimitiveType::TriangleList: return GL_TRIANGLES;
+    case PrimitiveType::TriangleStrip: return GL_TRIANGLE_STRIP;
+    case PrimitiveType::TriangleFan: return GL_TRIANGLE_FAN;
+  }
+  return GL_TRIANGLES;
+}
+
+class GlTexture : public DeviceTexture {
+ public:
+  GlTexture(GLuint name, int w, int h) : name_(name), width_(w), height_(h) {}
+  ~GlTexture() override { glDeleteTextures(1, &name_); }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  GLuint name() const { return name_; }
+
+ private:
+  GLuint name_;
+  int width_, height_;
+};
+
+class GlMesh : public DeviceMesh {
+ public:
+  GlMesh(GLuint vao, GLuint vbo, GLuint ibo, std::vector<MeshData::Subset> subsets)
+      : vao_(vao), vbo_(vbo), ibo_(ibo), subsets_(std::move(subsets)) {}
+  ~GlMesh() override {
+    glDeleteVertexArrays(1, &vao_);
+    glDeleteBuffers(1, &vbo_);
+    glDeleteBuffers(1, &ibo_);
+  }
+  int subsetCount() const override { return int(subsets_.size()); }
+  GLuint vao() const { return vao_; }
+  const MeshData::Subset& subset(int i) const { return subsets_[i]; }
+
+ private:
+  GLuint vao_, vbo_, ibo_;
+  std::vector<MeshData::Subset> subsets_;
+};
+
+class GlRenderDevice : public RenderDevice {
+ public:
+  explicit GlRenderDevice(std::unique_ptr<GlContext> context) : context_(std::move(context)) {}
+
+  ~GlRenderDevice() override {
+    // Once the window is gone its context cannot be made current; its objects go with it.
+    if (!MakeCurrent()) return;
+    program_.Release();
+    DeleteTargets();
+    glDeleteVertexArrays(1, &screenVao_);
+    glDeleteBuffers(1, &screenVbo_);
+    glDeleteSamplers(1, &sampler_);
+  }
+
+  bool Init(int width, int height) {
+    if (!MakeCurrent()) return false;
+    if (!program_.Build()) return false;
+    glGenVertexArrays(1, &screenVao_);
+    glGenBuffers(1, &screenVbo_);
+    glBindVertexArray(screenVao_);
+    glBindBuffer(GL_ARRAY_BUFFER, screenVbo_);
+    const GLsizei stride = sizeof(ScreenVertex);
+    glEnableVertexAttribArray(FixedFunctionProgram::kPosition);
+    glVertexAttribPointer(FixedFunctionProgram::kPosition, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(ScreenVertex, x)));
+    // 0xAARRGGBB in memory is B, G, R, A: exactly what GL_BGRA reads.
+    glEnableVertexAttribArray(FixedFunctionProgram::kColor);
+    glVertexAttribPointer(FixedFunctionProgram::kColor, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                          reinterpret_cast<void*>(offsetof(ScreenVertex, color)));
+    glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
+    glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(ScreenVertex, u)));
+    glVertexAttrib3f(FixedFunctionProgram::kNormal, 0, 0, 0);
+    glGenSamplers(1, &sampler_);
+    glBindSampler(0, sampler_);
+    // Direct3D's pictures are y-down; so is our framebuffer's meaning of "front": a face that
+    // is clockwise on the screen is clockwise in GL's window coordinates too.
+    glFrontFace(GL_CW);
+    glEnable(GL_SCISSOR_TEST);
+    if (!ResizeBackBuffer(width, height)) return false;
+    return glGetError() == GL_NO_ERROR;
+  }
+
+  int backBufferWidth() const override { return width_; }
+  int backBufferHeight() const override { return height_; }
+
+  bool ResizeBackBuffer(int width, int height) override {
+    if (width <= 0 || height <= 0 || !MakeCurrent()) return false;
+    DeleteTargets();
+    glGenFramebuffers(1, &framebuffer_);
+    glGenRenderbuffers(1, &colorBuffer_);
+    glGenRenderbuffers(1, &depthBuffer_);
+    glBindRenderbuffer(GL_RENDERBUFFER, colorBuffer_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colorBuffer_);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer_);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+      DeleteTargets();
+      width_ = height_ = 0;
+      return false;
+    }
+    width_ = width;
+    height_ = height;
+    state.viewport = {0, 0, width, height, 0, 1};
+    return true;
+  }
+
+  int presentationRate() const override { return context_->presentationRate(); }
+
+  bool Present() override {
+    if (!MakeCurrent() || !framebuffer_) return false;
+    Size target = context_->drawableSize();
+    if (target.width > 0 && target.height > 0) {
+      // Fit the back buffer into the window keeping its shape; the bars stay black.
+      int w = target.width, h = int(int64_t(target.width) * height_ / width_);
+      if (h > target.height) {
+        h = target.height;
+        w = int(int64_t(target.height) * width_ / height_);
+      }
+      int x = (target.width - w) / 2, y = (target.height - h) / 2;
+      glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+      glDisable(GL_SCISSOR_TEST);
+      glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+      glClearColor(0, 0, 0, 1);
+      glClear(GL_COLOR_BUFFER_BIT);
+      glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+      bool exact = w == width_ && h == height_;
+      glBlitFramebuffer(0, 0, width_, height_, x, y, x + w, y + h, GL_COLOR_BUFFER_BIT,
+                        exact ? GL_NEAREST : GL_LINEAR);
+      glEnable(GL_SCISSOR_TEST);
+      glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    }
+    context_->SwapBuffers();
+    return glGetError() == GL_NO_ERROR;
+  }
+
+  void Clear(unsigned flags, uint32_t argb, float depth) override {
+    if (!MakeCurrent() || !framebuffer_) return;
+    ApplyViewportRect();
+    GLbitfield mask = 0;
+    if (flags & kClearTarget) {
+      ColorValue c = ColorFromArgb(argb);
+      glClearColor(c.r, c.g, c.b, c.a);
+      mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if (flags & kClearDepth) {
+      glClearDepth(depth);
+      glDepthMask(GL_TRUE);  // a clear writes depth whatever the depth-write state
+      mask |= GL_DEPTH_BUFFER_BIT;
+    }
+    glClear(mask);
+  }
+
+  void DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices, int count) override {
+    if (count < 3 || !MakeCurrent() || !framebuffer_) return;
+    ApplyState(true);
+    glBindVertexArray(screenVao_);
+    glBindBuffer(GL_ARRAY_BUFFER, screenVbo_);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(ScreenVertex)), vertices, GL_STREAM_DRAW);
+    glDrawArrays(Primitive(type), 0, count);
+  }
+
+  void DrawMeshSubset(const DeviceMesh& mesh, int subset) override {
+    const auto& glMesh = static_cast<const GlMesh&>(mesh);
+    if (subset < 0 || subset >= glMesh.subsetCount() || !MakeCurrent() || !framebuffer_) return;
+    const MeshData::Subset& range = glMesh.subset(subset);
+    if (range.indexCount == 0) return;
+    ApplyState(false);
+    glBindVertexArray(glMesh.vao());
+    glDrawElements(GL_TRIANGLES, GLsizei(range.indexCount), GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(size_t(range.firstIndex) * sizeof(uint32_t)));
+  }
+
+  std::unique_ptr<DeviceTexture> CreateTexture(const Image& image) override {
+    if (image.empty() || !MakeCurrent()) return nullptr;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    // Rows go up top first, so v = 0 (t = 0) is the picture's top row, as in Direct3D.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_BGRA,
+                 GL_UNSIGNED_INT_8_8_8_8_REV, image.pixels.data());
+    glGenerateMipmap(GL_TEXTURE_2D);
+    boundTexture_ = name;
+    if (glGetError() != GL_NO_ERROR) {
+      glDeleteTextures(1, &name);
+      return nullptr;
+    }
+    return std::make_unique<GlTexture>(name, image.width, image.height);
+  }
+
+  std::unique_ptr<DeviceMesh> CreateMesh(const MeshData& mesh) override {
+    if (!MakeCurrent()) return nullptr;
+    GLuint vao = 0, vbo = 0, ibo = 0;
+    glGenVertexArrays(1, &vao);
+    glGenBuffers(1, &vbo);
+    glGenBuffers(1, &ibo);
+    glBindVertexArray(vao);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.vertices.size() * sizeof(MeshVertex)),
+                 mesh.vertices.data(), GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(mesh.indices.size() * sizeof(uint32_t)),
+                 mesh.indices.data(), GL_STATIC_DRAW);
+    const GLsizei stride = sizeof(MeshVertex);
+    glEnableVertexAttribArray(FixedFunctionProgram::kPosition);
+    glVertexAttribPointer(FixedFunctionProgram::kPosition, 3, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(MeshVertex, x)));
+    glEnableVertexAttribArray(FixedFunctionProgram::kNormal);
+    glVertexAttribPointer(FixedFunctionProgram::kNormal, 3, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(MeshVertex, nx)));
+    glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
+    glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(MeshVertex, u)));
+    glDisableVertexAttribArray(FixedFunctionProgram::kColor);
+    glBindVertexArray(0);
+    if (glGetError() != GL_NO_ERROR) {
+      glDeleteVertexArrays(1, &vao);
+      glDeleteBuffers(1, &vbo);
+      glDeleteBuffers(1, &ibo);
+      return nullptr;
+    }
+    return std::make_unique<GlMesh>(vao, vbo, ibo, mesh.subsets);
+  }
+
+  bool ReadBackBuffer(Image& out) override {
+    if (!MakeCurrent() || !framebuffer_) return false;
+    Image image(width_, height_);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, width_, height_, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, image.pixels.data());
+    // GL's rows start at the bottom; ours at the top.
+    for (int y = 0; y < height_ / 2; ++y)
+      std::swap_ranges(image.pixels.begin() + size_t(y) * width_,
+                       image.pixels.begin() + size_t(y + 1) * width_,
+                       image.pixels.begin() + size_t(height_ - 1 - y) * width_);
+    out = std::move(image);
+    return true;
+  }
+
+ private:
+  // Cheap when the context is already current (both backends check that first).
+  bool MakeCurrent() { return context_->MakeCurrent(); }
+
+  void DeleteTargets() {
+    if (framebuffer_) glDeleteFramebuffers(1, &framebuffer_);
+    if (colorBuffer_) glDeleteRenderbuffers(1, &colorBuffer_);
+    if (depthBuffer_) glDeleteRenderbuffers(1, &depthBuffer_);
+    framebuffer_ = colorBuffer_ = depthBuffer_ = 0;
+  }
+
+  // The viewport rectangle, clipped to the back buffer, in GL's bottom-up window coordinates.
+  void ViewportRect(int& x, int& y, int& w, int& h) const {
+    const Viewport& v = state.viewport;
+    int left = std::clamp(v.x, 0, width_), top = std::clamp(v.y, 0, height_);
+    int right = std::clamp(v.x + v.width, left, width_);
+    int bottom = std::clamp(v.y + v.height, top, height_);
+    x = left;
+    y = height_ - bottom;
+    w = right - left;
+    h = bottom - top;
+  }
+
+  void ApplyViewportRect() {
+    int x, y, w, h;
+    ViewportRect(x, y, w, h);
+    glScissor(x, y, w, h);
+  }
+
+  void ApplyState(bool pretransformed) {
+    const RenderState& s = state;
+    // Everything is clipped to the viewport. Transformed geometry is also mapped onto it;
+    // screen vertices are in back-buffer pixels and map onto the whole back buffer.
+    int x, y, w, h;
+    ViewportRect(x, y, w, h);
+    glScissor(x, y, w, h);
+    if (pretransformed) {
+      glViewport(0, 0, width_, height_);
+      glDepthRange(0, 1);
+    } else {
+      const Viewport& v = s.viewport;
+      glViewport(v.x, height_ - (v.y + v.height), v.width, v.height);
+      glDepthRange(v.minZ, v.maxZ);
+    }
+    if (s.blendEnabled) {
+      glEnable(GL_BLEND);
+      glBlendFunc(Factor(s.srcBlend), Factor(s.destBlend));
+    } else {
+      glDisable(GL_BLEND);
+    }
+    if (s.depthTest) {
+      glEnable(GL_DEPTH_TEST);
+      glDepthFunc(Compare(s.depthFunc));
+    } else {
+      glDisable(GL_DEPTH_TEST);
+    }
+    glDepthMask(s.depthWrite ? GL_TRUE : GL_FALSE);
+    if (s.cull == CullMode::None) {
+      glDisable(GL_CULL_FACE);
+    } else {
+      glEnable(GL_CULL_FACE);
+      // Front faces are the clockwise ones (glFrontFace(GL_CW)).
+      glCullFace(s.cull == CullMode::CounterClockwise ? GL_BACK : GL_FRONT);
+    }
+    const auto* texture = static_cast<const GlTexture*>(s.texture);
+    GLuint name = texture ? texture->name() : 0;
+    if (name != boundTexture_) {
+      glBindTexture(GL_TEXTURE_2D, name);
+      boundTexture_ = name;
+    }
+    bool linearMin = s.minFilter == TextureFilter::Linear;
+    GLenum minFilter = linearMin ? GL_LINEAR : GL_NEAREST;
+    if (s.mipFilter == TextureFilter::Point)
+      minFilter = linearMin ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST_MIPMAP_NEAREST;
+    if (s.mipFilter == TextureFilter::Linear)
+      minFilter = linearMin ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_LINEAR;
+    glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, GLint(minFilter));
+    glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER,
+                        s.magFilter == TextureFilter::Linear ? GL_LINEAR : GL_NEAREST);
+    DrawInputs inputs;
+    inputs.pretransformed = pretransformed;
+    inputs.hasVertexColor = pretransformed;
+    inputs.textureBound = name != 0;
+    inputs.targetWidth = float(width_);
+    inputs.targetHeight = float(height_);
+    program_.Use(s, inputs);
+  }
+
+  std::unique_ptr<GlContext> context_;
+  FixedFunctionProgram program_;
+  GLuint framebuffer_ = 0, colorBuffer_ = 0, depthBuffer_ = 0;
+  GLuint screenVao_ = 0, screenVbo_ = 0, sampler_ = 0;
+  GLuint boundTexture_ = 0;
+  int width_ = 0, height_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<RenderDevice> CreateGlRenderDevice(std::unique_ptr<GlContext> context,
+                                                   int backBufferWidth, int backBufferHeight) {
+  auto device = std::make_unique<GlRenderDevice>(std::move(context));
+  if (!device->Init(backBufferWidth, backBufferHeight)) return nullptr;
+  return device;
+}
+
+}  // namespace platform

@@ -1,0 +1,265 @@
+#include "platform/headless/headless_host.h"
+
+#include <algorithm>
+
+#include "platform/gl/gl_render_device.h"
+#include "platform/headless/egl_context.h"
+#include "platform/headless/recording_render_device.h"
+#include "platform/image.h"
+#include "platform/key_codes.h"
+
+namespace platform {
+
+// ---------------------------------------------------------------- input and dialogs
+
+class HeadlessHost::HeadlessInput : public Input {
+ public:
+  explicit HeadlessInput(HeadlessHost& host) : host_(host) {}
+
+  bool ReadKeyboard(const Window& window, KeyboardState& out) override {
+    host_.DeliverDue();
+    out.fill(0);
+    if (!window.hasFocus()) return false;
+    out = host_.keys_;
+    return true;
+  }
+
+  bool VirtualKeyDown(uint8_t virtualKey) override {
+    host_.DeliverDue();
+    for (int code = 0; code < 256; ++code) {
+      if (!(host_.keys_[code] & 0x80)) continue;
+      uint8_t key = VirtualKeyOf(uint8_t(code));
+      if (key == virtualKey) return true;
+      if (virtualKey == vk::SHIFT && (key == vk::LSHIFT || key == vk::RSHIFT)) return true;
+      if (virtualKey == vk::CONTROL && (key == vk::LCONTROL || key == vk::RCONTROL)) return true;
+      if (virtualKey == vk::MENU && (key == vk::LMENU || key == vk::RMENU)) return true;
+    }
+    return false;
+  }
+
+  int controllerCount() override { return int(host_.controllers_.size()); }
+
+  bool ReadController(const Window& window, int index, ControllerState& out) override {
+    out = ControllerState{};
+    if (!window.hasFocus() || index < 0 || index >= controllerCount()) return false;
+    out = host_.controllers_[index];
+    return true;
+  }
+
+ private:
+  HeadlessHost& host_;
+};
+
+class HeadlessHost::HeadlessDialogs : public Dialogs {
+ public:
+  explicit HeadlessDialogs(HeadlessHost& host) : host_(host) {}
+
+  MessageResult ShowMessage(const Window* owner, const std::string& textCp932,
+                            const std::string& captionCp932, MessageButtons buttons) override {
+    MessageResult answer = buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
+    if (!host_.answers_.empty()) {
+      answer = host_.answers_.front();
+      host_.answers_.pop_front();
+    }
+    host_.shown_.push_back({textCp932, captionCp932, buttons, answer, owner != nullptr});
+    return answer;
+  }
+
+ private:
+  HeadlessHost& host_;
+};
+
+// ---------------------------------------------------------------- window
+
+HeadlessWindow::HeadlessWindow(HeadlessHost& host, const WindowDesc& desc)
+    : host_(host), desc_(desc), title_(desc.titleCp932), size_{desc.clientWidth, desc.clientHeight} {
+  if (desc.placement == WindowPlacement::Centered) {
+    Size screen = screenSize();
+    position_ = {(screen.width - size_.width) / 2, (screen.height - size_.height) / 2};
+  }
+}
+
+HeadlessWindow::~HeadlessWindow() { host_.Forget(this); }
+
+bool HeadlessWindow::PollEvent(Event& out) {
+  host_.DeliverDue();
+  if (destroyed_) return false;
+  if (queue_.empty() && !closeSent_ && host_.clock_.nowMicros() >= host_.options_.closeAfterMicros) {
+    closeSent_ = true;
+    out = Event{};
+    out.type = EventType::CloseRequested;
+    return true;
+  }
+  if (queue_.empty()) return false;
+  out = queue_.front();
+  queue_.pop_front();
+  ++eventsTaken_;
+  return true;
+}
+
+void HeadlessWindow::WaitEvent(Event& out) {
+  while (!PollEvent(out)) {
+    // Nothing is waiting: time passes until the next scripted event (or the closing time).
+    uint64_t next = host_.options_.closeAfterMicros;
+    uint64_t scheduled;
+    if (host_.NextScheduled(scheduled)) next = std::min(next, scheduled);
+    if (destroyed_ || (closeSent_ && !host_.NextScheduled(scheduled))) {
+      out = Event{};
+      out.type = EventType::CloseRequested;
+      return;
+    }
+    host_.clock_.AdvanceTo(next);
+  }
+}
+
+bool HeadlessWindow::SetIconFromFile(const std::string& hostPath) {
+  Image icon;
+  if (!LoadImageFile(hostPath, icon)) return false;
+  iconPath_ = hostPath;
+  return true;
+}
+
+void HeadlessWindow::SetClientSize(int width, int height) {
+  if (!fullscreen_) size_ = {width, height};
+}
+
+void HeadlessWindow::SetPosition(int x, int y) {
+  if (!fullscreen_) position_ = {x, y};
+}
+
+Size HeadlessWindow::screenSize() const { return host_.options_.screen; }
+int HeadlessWindow::displayRefreshRate() const { return host_.options_.displayRefreshRate; }
+
+void HeadlessWindow::Deliver(const Event& e) {
+  Apply(e);
+  queue_.push_back(e);
+}
+
+void HeadlessWindow::Apply(const Event& e) {
+  switch (e.type) {
+    case EventType::FocusGained: focus_ = true; break;
+    case EventType::FocusLost: focus_ = false; break;
+    case EventType::Minimized: minimized_ = true; break;
+    case EventType::Restored: minimized_ = false; break;
+    default: break;
+  }
+}
+
+std::unique_ptr<RenderDevice> HeadlessWindow::CreateRenderDevice(const DeviceRequest& request) {
+  const HeadlessOptions& o = host_.options_;
+  bool refused = o.refuseAllDevices || (request.requireAccelerated && o.refuseAcceleratedDevices);
+  std::unique_ptr<RenderDevice> device;
+  if (!refused && !destroyed_) {
+    auto onPresent = [this] { host_.OnPresent(); };
+    if (o.drawing == HeadlessDrawing::OffscreenGl) {
+      auto context = CreateSurfacelessGlContext([this] { return host_.options_.presentationRate; },
+                                                onPresent);
+      if (context)
+        device = CreateGlRenderDevice(std::move(context), request.backBufferWidth,
+                                      request.backBufferHeight);
+    } else {
+      auto recording = std::make_unique<RecordingRenderDevice>(request.backBufferWidth,
+                                                               request.backBufferHeight, onPresent);
+      recording->setPresentationRate(o.presentationRate);
+      device = std::move(recording);
+    }
+  }
+  host_.requests_.push_back({request, device != nullptr});
+  if (device) device_ = device.get();
+  return device;
+}
+
+// ---------------------------------------------------------------- host
+
+HeadlessHost::HeadlessHost(HeadlessOptions options)
+    : options_(std::move(options)),
+      clock_(options_.startTicks, options_.counterAvailable, options_.clockReadCostMicros),
+      input_(std::make_unique<HeadlessInput>(*this)),
+      dialogs_(std::make_unique<HeadlessDialogs>(*this)) {}
+
+// Windows must be gone before their host: each one unregisters itself on destruction.
+HeadlessHost::~HeadlessHost() = default;
+
+std::unique_ptr<Window> HeadlessHost::CreateWindow(const WindowDesc& desc) {
+  if (options_.refuseWindows) return nullptr;
+  auto window = std::make_unique<HeadlessWindow>(*this, desc);
+  windows_.push_back(window.get());
+  return window;
+}
+
+bool HeadlessHost::OpenDocument(const std::string& hostPath) {
+  documents_.push_back(hostPath);
+  return true;
+}
+
+void HeadlessHost::At(double milliseconds, const Event& e) {
+  script_.emplace(uint64_t(milliseconds * 1000), e);
+}
+
+void HeadlessHost::KeyDown(double milliseconds, uint8_t dikCode, KeyModifiers modifiers) {
+  Event e;
+  e.type = EventType::KeyDown;
+  e.key = dikCode;
+  e.virtualKey = VirtualKeyOf(dikCode);
+  e.modifiers = modifiers;
+  At(milliseconds, e);
+}
+
+void HeadlessHost::KeyUp(double milliseconds, uint8_t dikCode) {
+  Event e;
+  e.type = EventType::KeyUp;
+  e.key = dikCode;
+  e.virtualKey = VirtualKeyOf(dikCode);
+  At(milliseconds, e);
+}
+
+void HeadlessHost::Tap(double milliseconds, uint8_t dikCode, KeyModifiers modifiers) {
+  KeyDown(milliseconds, dikCode, modifiers);
+  KeyUp(milliseconds + 1, dikCode);
+}
+
+void HeadlessHost::SetFocus(double milliseconds, bool focus) {
+  Event e;
+  e.type = focus ? EventType::FocusGained : EventType::FocusLost;
+  At(milliseconds, e);
+}
+
+void HeadlessHost::SetController(int index, const ControllerState& state) {
+  if (index < 0) return;
+  if (int(controllers_.size()) <= index) controllers_.resize(size_t(index) + 1);
+  controllers_[size_t(index)] = state;
+}
+
+void HeadlessHost::RemoveControllers() { controllers_.clear(); }
+
+void HeadlessHost::DeliverDue() {
+  while (!script_.empty() && script_.begin()->first <= clock_.nowMicros()) {
+    Event e = script_.begin()->second;
+    script_.erase(script_.begin());
+    if (e.type == EventType::KeyDown || e.type == EventType::KeyUp) OnKey(e);
+    if (HeadlessWindow* window = newestWindow(); window && !window->destroyed()) window->Deliver(e);
+  }
+}
+
+bool HeadlessHost::NextScheduled(uint64_t& micros) const {
+  if (script_.empty()) return false;
+  micros = script_.begin()->first;
+  return true;
+}
+
+void HeadlessHost::OnKey(const Event& e) {
+  keys_[e.key] = e.type == EventType::KeyDown ? 0x80 : 0;
+}
+
+void HeadlessHost::OnPresent() {
+  if (options_.presentationRate <= 0) return;
+  // Vertical sync: the present returns at the next refresh.
+  uint64_t period = 1000000 / uint64_t(options_.presentationRate);
+  clock_.AdvanceTo((clock_.nowMicros() / period + 1) * period);
+}
+
+void HeadlessHost::Forget(HeadlessWindow* window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "platform/d3d_math.h"
+#include "platform/image.h"
+#include "platform/mesh_data.h"
+#include "platform/render_types.h"
+
+namespace platform {
+
+// The fixed-function state that every draw reads, with Direct3D 9's defaults for a device that
+// has a depth buffer. Games change it directly, as they would set render states.
+struct RenderState {
+  Viewport viewport;
+
+  bool blendEnabled = false;
+  BlendFactor srcBlend = BlendFactor::One;
+  BlendFactor destBlend = BlendFactor::Zero;
+
+  bool alphaTestEnabled = false;
+  CompareFunc alphaFunc = CompareFunc::Always;
+  int alphaRef = 0;  // 0..255, compared with the pixel's alpha in the same scale
+
+  bool depthTest = true;
+  bool depthWrite = true;
+  CompareFunc depthFunc = CompareFunc::LessEqual;
+
+  CullMode cull = CullMode::CounterClockwise;
+
+  bool lighting = true;
+  uint32_t ambient = 0;  // global ambient, 0xAARRGGBB
+  bool specularEnabled = false;
+  bool normalizeNormals = false;
+  Light light;
+  bool lightEnabled = false;
+  Material material;
+
+  Matrix world, view, projection;
+
+  // Texture stage 0. Without a texture bound, the texture reads as opaque white.
+  const class DeviceTexture* texture = nullptr;
+  TextureOp colorOp = TextureOp::Modulate;
+  TextureOp alphaOp = TextureOp::SelectTexture;
+  TextureFilter minFilter = TextureFilter::Point;
+  TextureFilter magFilter = TextureFilter::Point;
+  TextureFilter mipFilter = TextureFilter::None;
+};
+
+class DeviceTexture {
+ public:
+  virtual ~DeviceTexture() = default;
+  virtual int width() const = 0;
+  virtual int height() const = 0;
+};
+
+class DeviceMesh {
+ public:
+  virtual ~DeviceMesh() = default;
+  virtual int subsetCount() const = 0;
+};
+
+enum ClearFlags : unsigned { kClearTarget = 1, kClearDepth = 2 };
+
+// A drawing device in Direct3D 9's terms, drawing into a back buffer of its own (colour
+// A8R8G8B8, 16-bit depth) that Present shows in the window, scaled to fit when the window's
+// size differs (fullscreen).
+class RenderDevice {
+ public:
+  virtual ~RenderDevice() = default;
+
+  RenderState state;
+
+  virtual int backBufferWidth() const = 0;
+  virtual int backBufferHeight() const = 0;
+  // Makes a new back buffer of this size; false when it cannot. Device objects survive it.
+  virtual bool ResizeBackBuffer(int width, int height) = 0;
+
+  // The rate in Hz at which Present waits for the display; 0 when Present does not wait
+  // (no vertical sync), so the caller must pace itself.
+  virtual int presentationRate() const = 0;
+  virtual bool Present() = 0;
+
+  // Clears the viewport's rectangle of the colour and/or depth buffer (kClearTarget | kClearDepth).
+  virtual void Clear(unsigned flags, uint32_t argb, float depth) = 0;
+  virtual void DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices, int count) = 0;
+  virtual void DrawMeshSubset(const DeviceMesh& mesh, int subset) = 0;
+
+  // The picture is uploaded as it is; callers that want a power-of-two texture resize first.
+  virtual std::unique_ptr<DeviceTexture> CreateTexture(const Image& image) = 0;
+  virtual std::unique_ptr<DeviceMesh> CreateMesh(const MeshData& mesh) = 0;
+
+  // The back buffer's pixels, top row first; false on a device that does not draw.
+  virtual bool ReadBackBuffer(Image& out) = 0;
+};
+
+// What a window is asked for when it makes a device.
+struct DeviceRequest {
+  int backBufferWidth = 0;
+  int backBufferHeight = 0;
+  bool requireAccelerated = true;  // false also accepts a software renderer
+  bool waitForVsync = true;        // Present waits for the display's refresh where it can
+};
+
+}  // namespace platform

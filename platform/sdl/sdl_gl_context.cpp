@@ -1,0 +1,59 @@
+#include "platform/sdl/sdl_gl_context.h"
+
+namespace platform {
+namespace {
+
+class SdlGlContext : public GlContext {
+ public:
+  SdlGlContext(SDL_Window* window, SDL_GLContext context, int rate)
+      : window_(window), context_(context), rate_(rate) {}
+  ~SdlGlContext() override { SDL_GL_DeleteContext(context_); }
+
+  bool MakeCurrent() override { return SDL_GL_MakeCurrent(window_, context_) == 0; }
+  Size drawableSize() override {
+    Size size;
+    SDL_GL_GetDrawableSize(window_, &size.width, &size.height);
+    return size;
+  }
+  void SwapBuffers() override { SDL_GL_SwapWindow(window_); }
+  int presentationRate() override { return rate_; }
+
+ private:
+  SDL_Window* window_;
+  SDL_GLContext context_;
+  int rate_;
+};
+
+}  // namespace
+
+std::unique_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
+                                              bool waitForVsync) {
+  SDL_GL_ResetAttributes();
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  // The window's own buffer only receives finished pictures; depth lives in the device's.
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+  if (requireAccelerated) SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
+  SDL_GLContext context = SDL_GL_CreateContext(window);
+  if (!context) return nullptr;
+  if (SDL_GL_MakeCurrent(window, context) != 0) {
+    SDL_GL_DeleteContext(context);
+    return nullptr;
+  }
+  // Present paces the game only when the swap really waits for the display. A virtual X
+  // server has no vertical sync and refuses the swap interval; the rate is then 0 and the
+  // game's loop paces itself.
+  int rate = 0;
+  if (waitForVsync && SDL_GL_SetSwapInterval(1) == 0) {
+    SDL_DisplayMode mode;
+    int display = SDL_GetWindowDisplayIndex(window);
+    if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) == 0) rate = mode.refresh_rate;
+  } else {
+    SDL_GL_SetSwapInterval(0);
+  }
+  return std::make_unique<SdlGlContext>(window, context, rate);
+}
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/gl/gl_context.h"
+
+namespace platform {
+
+// A GL 3.3 core context on an SDL window; null when SDL cannot make one of the kind asked for.
+std::unique_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
+                                              bool waitForVsync);
+
+}  // namespace platform

@@ -1,0 +1,109 @@
+#include "platform/sdl/sdl_host.h"
+
+#include <SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_window.h"
+#include "platform/text_encoding.h"
+
+namespace platform {
+namespace {
+
+class SdlClock : public Clock {
+ public:
+  bool Counter(uint64_t& counts) override {
+    counts = SDL_GetPerformanceCounter();
+    return true;
+  }
+  bool CounterFrequency(uint64_t& countsPerSecond) override {
+    countsPerSecond = SDL_GetPerformanceFrequency();
+    return countsPerSecond != 0;
+  }
+  uint32_t Ticks() override { return SDL_GetTicks(); }
+  void Sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+};
+
+class SdlDialogs : public Dialogs {
+ public:
+  MessageResult ShowMessage(const Window*, const std::string& textCp932,
+                            const std::string& captionCp932, MessageButtons buttons) override {
+    std::string text = Utf8FromCp932(textCp932), caption = Utf8FromCp932(captionCp932);
+    std::vector<SDL_MessageBoxButtonData> data;
+    auto add = [&data](MessageResult result, const char* label, Uint32 flags) {
+      data.push_back({flags, int(result), label});
+    };
+    const Uint32 enter = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+    const Uint32 escape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+    switch (buttons) {
+      case MessageButtons::Ok: add(MessageResult::Ok, "OK", enter | escape); break;
+      case MessageButtons::OkCancel:
+        add(MessageResult::Ok, "OK", enter);
+        add(MessageResult::Cancel, "キャンセル", escape);
+        break;
+      case MessageButtons::YesNo:
+        add(MessageResult::Yes, "はい", enter);
+        add(MessageResult::No, "いいえ", escape);
+        break;
+    }
+    // The box is modal to the whole program; it has no parent so it shows even in fullscreen.
+    SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION, nullptr, caption.c_str(), text.c_str(),
+                           int(data.size()), data.data(), nullptr};
+    int pressed = -1;
+    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+      std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+      return buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
+    }
+    if (pressed < 0) return buttons == MessageButtons::Ok ? MessageResult::Ok
+                          : buttons == MessageButtons::OkCancel ? MessageResult::Cancel
+                                                                : MessageResult::No;
+    return MessageResult(pressed);
+  }
+};
+
+class SdlHost : public Host {
+ public:
+  SdlHost() {
+    // Joysticks report their state whether or not the window has the keyboard; the reads
+    // themselves check the foreground.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
+    input_ = CreateSdlInput();
+  }
+  ~SdlHost() override {
+    input_.reset();
+    SDL_Quit();
+  }
+
+  Clock& clock() override { return clock_; }
+  Input& input() override { return *input_; }
+  Dialogs& dialogs() override { return dialogs_; }
+  std::unique_ptr<Window> CreateWindow(const WindowDesc& desc) override {
+    return CreateSdlWindow(desc);
+  }
+
+  std::string programFilePath() override {
+    std::vector<char> buffer(4096);
+    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    return n > 0 ? std::string(buffer.data(), size_t(n)) : std::string();
+  }
+
+  bool OpenDocument(const std::string& hostPath) override {
+    return SDL_OpenURL(("file://" + hostPath).c_str()) == 0;
+  }
+
+ private:
+  SdlClock clock_;
+  SdlDialogs dialogs_;
+  std::unique_ptr<Input> input_;
+};
+
+}  // namespace
+
+std::unique_ptr<Host> CreateSdlHost() { return std::make_unique<SdlHost>(); }
+
+}  // namespace platform

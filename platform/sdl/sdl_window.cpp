@@ -1,0 +1,134 @@
+#include "platform/sdl/sdl_window.h"
+
+#include <SDL_image.h>
+
+#include "platform/gl/gl_render_device.h"
+#include "platform/sdl/sdl_event_hub.h"
+#include "platform/sdl/sdl_gl_context.h"
+#include "platform/text_encoding.h"
+
+namespace platform {
+namespace {
+
+class SdlWindow : public Window {
+ public:
+  SdlWindow(SDL_Window* window, const WindowDesc& desc)
+      : window_(window), id_(SDL_GetWindowID(window)), title_(desc.titleCp932) {
+    TheEventHub().Register(id_);
+  }
+  ~SdlWindow() override { Destroy(); }
+
+  bool PollEvent(Event& out) override {
+    if (!window_) return false;
+    TheEventHub().Pump();
+    return TheEventHub().Take(id_, out);
+  }
+
+  void WaitEvent(Event& out) override {
+    if (!window_) {
+      out = Event{};
+      out.type = EventType::CloseRequested;
+      return;
+    }
+    TheEventHub().WaitFor(id_, -1);
+    TheEventHub().Take(id_, out);
+  }
+
+  void SetTitle(const std::string& titleCp932) override {
+    title_ = titleCp932;
+    if (window_) SDL_SetWindowTitle(window_, Utf8FromCp932(titleCp932).c_str());
+  }
+  std::string title() const override { return title_; }
+
+  bool SetIconFromFile(const std::string& hostPath) override {
+    if (!window_) return false;
+    SDL_Surface* icon = IMG_Load(hostPath.c_str());
+    if (!icon) return false;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
+    return true;
+  }
+
+  Size clientSize() const override {
+    Size size;
+    if (window_) SDL_GetWindowSize(window_, &size.width, &size.height);
+    return size;
+  }
+  void SetClientSize(int width, int height) override {
+    if (window_) SDL_SetWindowSize(window_, width, height);
+  }
+  Point position() const override {
+    Point p;
+    if (window_) SDL_GetWindowPosition(window_, &p.x, &p.y);
+    return p;
+  }
+  void SetPosition(int x, int y) override {
+    if (window_) SDL_SetWindowPosition(window_, x, y);
+  }
+
+  void SetFullscreen(bool fullscreen) override {
+    if (!window_ || fullscreen == this->fullscreen()) return;
+    SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  }
+  bool fullscreen() const override {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  }
+  Size screenSize() const override {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(DisplayIndex(), &mode) != 0) return {};
+    return {mode.w, mode.h};
+  }
+  int displayRefreshRate() const override {
+    SDL_DisplayMode mode;
+    if (SDL_GetCurrentDisplayMode(DisplayIndex(), &mode) != 0) return 0;
+    return mode.refresh_rate;
+  }
+
+  bool hasFocus() const override {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+  }
+  bool minimized() const override {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+  }
+
+  void Destroy() override {
+    if (!window_) return;
+    TheEventHub().Unregister(id_);
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
+  }
+  bool destroyed() const override { return window_ == nullptr; }
+
+  std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override {
+    if (!window_) return nullptr;
+    auto context = CreateSdlGlContext(window_, request.requireAccelerated, request.waitForVsync);
+    if (!context) return nullptr;
+    return CreateGlRenderDevice(std::move(context), request.backBufferWidth,
+                                request.backBufferHeight);
+  }
+
+ private:
+  int DisplayIndex() const {
+    int index = window_ ? SDL_GetWindowDisplayIndex(window_) : 0;
+    return index < 0 ? 0 : index;
+  }
+
+  SDL_Window* window_;
+  Uint32 id_;
+  std::string title_;
+};
+
+}  // namespace
+
+std::unique_ptr<Window> CreateSdlWindow(const WindowDesc& desc) {
+  int x = desc.placement == WindowPlacement::Centered ? SDL_WINDOWPOS_CENTERED : 0;
+  int y = x;
+  Uint32 flags = SDL_WINDOW_SHOWN;
+  if (desc.surface == WindowSurface::Gl) flags |= SDL_WINDOW_OPENGL;
+  SDL_Window* window = SDL_CreateWindow(Utf8FromCp932(desc.titleCp932).c_str(), x, y,
+                                        desc.clientWidth, desc.clientHeight, flags);
+  if (!window) return nullptr;
+  return std::make_unique<SdlWindow>(window, desc);
+}
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#!/bin/bash
+# Pelbrix in a real window on the X server of $DISPLAY (scripts/test starts Xvfb and openbox):
+# the window's size, place and title, Esc, the size options and Alt+Enter.
+# Usage: pelbrix_window_test.sh <path of bin/Pelbrix>. Screenshots go to $TEST_SCREENSHOTS.
+set -u
+program=$(readlink -f "$1")
+folder=$(dirname "$program")/..
+shots=${TEST_SCREENSHOTS:-/tmp}
+mkdir -p "$shots"
+[ -n "${DISPLAY:-}" ] || { echo "no X server (DISPLAY is not set): skipped"; exit 77; }
+
+fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+
+start() {
+  (cd "$folder" && exec "$program" "$@") &
+  pid=$!
+  window=""
+  for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name '^Velquist Sonata$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window titled 'Velquist Sonata' appeared"
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  sleep 0.5
+}
+
+# Prints "X Y WIDTH HEIGHT" of the window's client area.
+geometry() {
+  xwininfo -id "$window" | awk '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+wait_exit() {
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game did not end"
+  wait "$pid"
+  code=$?
+  pid=""
+}
+
+echo "== no arguments: an 800 x 600 client area at the top-left"
+start
+read -r x y w h < <(geometry)
+echo "client at $x,$y size ${w}x$h"
+[ "$w" = 800 ] && [ "$h" = 600 ] || fail "client area is ${w}x$h"
+[ "$x" -lt 16 ] && [ "$y" -lt 64 ] || fail "window is at $x,$y, not at the top-left"
+import -window root "$shots/pelbrix-window.png"
+xdotool key Escape
+wait_exit
+[ "$code" = 0 ] || fail "Esc ended the game with exit code $code"
+
+echo "== -w 1024 -h 768"
+start -w 1024 -h 768
+read -r x y w h < <(geometry)
+[ "$w" = 1024 ] && [ "$h" = 768 ] || fail "client area is ${w}x$h"
+xdotool key Escape
+wait_exit
+[ "$code" = 0 ] || fail "exit code $code"
+
+echo "== Alt+Enter twice"
+start
+xdotool key alt+Return
+sleep 1
+read -r x y w h < <(geometry)
+screen=$(xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w "x" h }')
+echo "fullscreen: ${w}x$h (screen $screen)"
+[ "${w}x$h" = "$screen" ] || fail "Alt+Enter gave ${w}x$h, not the whole screen"
+import -window root "$shots/pelbrix-fullscreen.png"
+xdotool key alt+Return
+sleep 1
+read -r x y w h < <(geometry)
+[ "$w" = 800 ] && [ "$h" = 600 ] || fail "back in the window the client area is ${w}x$h"
+xdotool key Escape
+wait_exit
+[ "$code" = 0 ] || fail "exit code $code"
+echo "PASS"
