@@ -165,9 +165,10 @@ class GlRenderDevice : public RenderDevice {
       int x = (target.width - w) / 2, y = (target.height - h) / 2;
       glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
       glDisable(GL_SCISSOR_TEST);
-      glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-      glClearColor(0, 0, 0, 1);
-      glClear(GL_COLOR_BUFFER_BIT);
+      if (w != target.width || h != target.height) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+      }
       glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
       bool exact = w == width_ && h == height_;
       glBlitFramebuffer(0, 0, width_, height_, x, y, x + w, y + h, GL_COLOR_BUFFER_BIT,
