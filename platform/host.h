@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/input.h"
@@ -18,6 +19,7 @@ class Host {
   virtual Clock& clock() = 0;
   virtual Input& input() = 0;
   virtual Dialogs& dialogs() = 0;
+  virtual Audio& audio() = 0;
 
   // A new, visible window; null when the window system refuses it.
   virtual std::unique_ptr<Window> CreateWindow(const WindowDesc& desc) = 0;

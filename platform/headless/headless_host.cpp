@@ -175,7 +175,8 @@ HeadlessHost::HeadlessHost(HeadlessOptions options)
     : options_(std::move(options)),
       clock_(options_.startTicks, options_.counterAvailable, options_.clockReadCostMicros),
       input_(std::make_unique<HeadlessInput>(*this)),
-      dialogs_(std::make_unique<HeadlessDialogs>(*this)) {}
+      dialogs_(std::make_unique<HeadlessDialogs>(*this)),
+      audio_(clock_, options_.audioAvailable, options_.trackSeconds) {}
 
 // Windows must be gone before their host: each one unregisters itself on destruction.
 HeadlessHost::~HeadlessHost() = default;

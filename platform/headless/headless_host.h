@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/host.h"
 
@@ -30,6 +31,8 @@ struct HeadlessOptions {
   int presentationRate = 0;
   int displayRefreshRate = 60;
   Size screen{1920, 1080};
+  bool audioAvailable = true;
+  double trackSeconds = 120;  // how long every music track plays
   std::string programFilePath = "/headless/bin/program";
   // After this much virtual time every window asks to be closed, so a test never hangs.
   uint64_t closeAfterMicros = 3600ull * 1000000;
@@ -110,6 +113,7 @@ class HeadlessHost : public Host {
   Clock& clock() override { return clock_; }
   Input& input() override { return *input_; }
   Dialogs& dialogs() override { return *dialogs_; }
+  Audio& audio() override { return audio_; }
   std::unique_ptr<Window> CreateWindow(const WindowDesc& desc) override;
   std::string programFilePath() override { return options_.programFilePath; }
   bool OpenDocument(const std::string& hostPath) override;
@@ -128,6 +132,7 @@ class HeadlessHost : public Host {
   void AnswerNextDialog(MessageResult answer) { answers_.push_back(answer); }
 
   VirtualClock& virtualClock() { return clock_; }
+  HeadlessAudio& headlessAudio() { return audio_; }
   const HeadlessOptions& options() const { return options_; }
   const std::vector<DialogRecord>& shownDialogs() const { return shown_; }
   const std::vector<DeviceRequestRecord>& deviceRequests() const { return requests_; }
@@ -151,6 +156,7 @@ class HeadlessHost : public Host {
   VirtualClock clock_;
   std::unique_ptr<Input> input_;
   std::unique_ptr<Dialogs> dialogs_;
+  HeadlessAudio audio_;
   std::multimap<uint64_t, Event> script_;
   std::vector<HeadlessWindow*> windows_;
   KeyboardState keys_{};

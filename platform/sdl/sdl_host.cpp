@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/text_encoding.h"
@@ -73,8 +74,10 @@ class SdlHost : public Host {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
     input_ = CreateSdlInput();
+    audio_ = CreateSdlAudio();
   }
   ~SdlHost() override {
+    audio_.reset();
     input_.reset();
     SDL_Quit();
   }
@@ -82,6 +85,7 @@ class SdlHost : public Host {
   Clock& clock() override { return clock_; }
   Input& input() override { return *input_; }
   Dialogs& dialogs() override { return dialogs_; }
+  Audio& audio() override { return *audio_; }
   std::unique_ptr<Window> CreateWindow(const WindowDesc& desc) override {
     return CreateSdlWindow(desc);
   }
@@ -100,6 +104,7 @@ class SdlHost : public Host {
   SdlClock clock_;
   SdlDialogs dialogs_;
   std::unique_ptr<Input> input_;
+  std::unique_ptr<Audio> audio_;
 };
 
 }  // namespace
