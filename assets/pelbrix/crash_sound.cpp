@@ -42,19 +42,24 @@ Sound RenderCrashSound(int sampleRate) {
     bandRight += f * (inRight - lowRight - damping * bandRight);
     float roarEnvelope = attack * (0.55f * std::exp(-t / 0.45f) + 0.45f * std::exp(-t / 0.09f));
 
-    // Crackles: sparse clicks that thin out.
-    if (noise(random) > 1.0f - 0.0035f * std::exp(-t / 0.5f) * 2) {
-      crackle = 0.9f * std::exp(-t / 0.6f);
+    // Crackles: short bursts of debris in the first half second, thinning out.
+    if (t < 0.6f && noise(random) > 1.0f - 0.004f * std::exp(-t / 0.25f)) {
+      crackle = 0.8f * std::exp(-t / 0.3f);
       crackleSign = noise(random) > 0 ? 1.0f : -1.0f;
     }
-    crackle *= 0.93f;
+    crackle *= 0.985f;
+    float debris = crackle * noise(random);
 
-    float left = 0.9f * thump + 1.1f * lowLeft * roarEnvelope + crackleSign * crackle * 0.5f;
-    float right = 0.9f * thump + 1.1f * lowRight * roarEnvelope - crackleSign * crackle * 0.4f;
+    float left = 0.9f * thump + 1.1f * lowLeft * roarEnvelope + crackleSign * debris * 0.5f;
+    float right = 0.9f * thump + 1.1f * lowRight * roarEnvelope - crackleSign * debris * 0.4f;
     sound.samples[size_t(i) * 2] = left;
     sound.samples[size_t(i) * 2 + 1] = right;
   }
-  // Fade the last 50 ms to nothing and bring the peak to -1 dB.
+  // Saturate for punch, fade the last 50 ms to nothing and bring the peak to -1 dB.
+  float peakBefore = 0;
+  for (float v : sound.samples) peakBefore = std::max(peakBefore, std::fabs(v));
+  if (peakBefore > 0)
+    for (float& v : sound.samples) v = std::tanh(2.5f * v / peakBefore);
   const int fade = sampleRate / 20;
   for (int i = frames - fade; i < frames; ++i) {
     float g = float(frames - i) / fade;
