@@ -18,6 +18,9 @@ class Clock {
   // 32-bit values stay right across the wrap.
   virtual uint32_t Ticks() = 0;
 
+  // Seconds since 1970-01-01 00:00 UTC, as a program reads the time of day to seed a generator.
+  virtual int64_t SecondsSinceEpoch() = 0;
+
   // Gives up the processor for about this many milliseconds.
   virtual void Sleep(uint32_t milliseconds) = 0;
 };

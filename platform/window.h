@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/events.h"
+#include "platform/image.h"
 #include "platform/render_device.h"
 
 namespace platform {
@@ -65,6 +66,13 @@ class Window {
 
   // A GL window's drawing device, or null when none of the kind asked for can be made.
   virtual std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) = 0;
+  // A Pixels window shows this picture in its client area, from the top-left corner.
+  virtual void PresentPixels(const Image& picture) = 0;
+
+  // Timers: the window's event queue gets a Timer event with the id every period, when
+  // nothing else is waiting (see WindowTimers). Setting a running timer restarts it.
+  virtual void SetTimer(int id, uint32_t periodMicros) = 0;
+  virtual void KillTimer(int id) = 0;
 };
 
 }  // namespace platform

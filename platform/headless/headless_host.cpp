@@ -84,13 +84,22 @@ HeadlessWindow::~HeadlessWindow() { host_.Forget(this); }
 bool HeadlessWindow::PollEvent(Event& out) {
   host_.DeliverDue();
   if (destroyed_) return false;
-  if (queue_.empty() && !closeSent_ && host_.clock_.nowMicros() >= host_.options_.closeAfterMicros) {
+  uint64_t now = host_.clock_.nowMicros();
+  if (queue_.empty() && !closeSent_ && now >= host_.options_.closeAfterMicros) {
     closeSent_ = true;
     out = Event{};
     out.type = EventType::CloseRequested;
     return true;
   }
-  if (queue_.empty()) return false;
+  if (queue_.empty()) {
+    int id = 0;
+    if (!timers_.TakeDue(now, id)) return false;
+    out = Event{};
+    out.type = EventType::Timer;
+    out.timerId = id;
+    ++eventsTaken_;
+    return true;
+  }
   out = queue_.front();
   queue_.pop_front();
   ++eventsTaken_;
@@ -99,10 +108,12 @@ bool HeadlessWindow::PollEvent(Event& out) {
 
 void HeadlessWindow::WaitEvent(Event& out) {
   while (!PollEvent(out)) {
-    // Nothing is waiting: time passes until the next scripted event (or the closing time).
+    // Nothing is waiting: time passes until the next scripted event or timer (or the closing
+    // time).
     uint64_t next = host_.options_.closeAfterMicros;
     uint64_t scheduled;
     if (host_.NextScheduled(scheduled)) next = std::min(next, scheduled);
+    if (timers_.NextDue(scheduled)) next = std::min(next, scheduled);
     if (destroyed_ || (closeSent_ && !host_.NextScheduled(scheduled))) {
       out = Event{};
       out.type = EventType::CloseRequested;
@@ -117,6 +128,15 @@ bool HeadlessWindow::SetIconFromFile(const std::string& hostPath) {
   if (!LoadImageFile(hostPath, icon)) return false;
   iconPath_ = hostPath;
   return true;
+}
+
+void HeadlessWindow::PresentPixels(const Image& picture) {
+  presented_ = picture;
+  ++presents_;
+}
+
+void HeadlessWindow::SetTimer(int id, uint32_t periodMicros) {
+  timers_.Set(id, periodMicros, host_.clock_.nowMicros());
 }
 
 void HeadlessWindow::SetClientSize(int width, int height) {
@@ -173,7 +193,8 @@ std::unique_ptr<RenderDevice> HeadlessWindow::CreateRenderDevice(const DeviceReq
 
 HeadlessHost::HeadlessHost(HeadlessOptions options)
     : options_(std::move(options)),
-      clock_(options_.startTicks, options_.counterAvailable, options_.clockReadCostMicros),
+      clock_(options_.startTicks, options_.counterAvailable, options_.clockReadCostMicros,
+             options_.startSecondsSinceEpoch),
       input_(std::make_unique<HeadlessInput>(*this)),
       dialogs_(std::make_unique<HeadlessDialogs>(*this)),
       audio_(clock_, options_.audioAvailable, options_.trackSeconds) {}

@@ -8,6 +8,7 @@
 #include "platform/headless/headless_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/host.h"
+#include "platform/window_timers.h"
 
 namespace platform {
 
@@ -25,6 +26,7 @@ struct HeadlessOptions {
   bool refuseWindows = false;
   bool counterAvailable = true;
   uint32_t startTicks = 0;
+  int64_t startSecondsSinceEpoch = 1796774400;  // 2026-12-09 00:00 UTC
   uint32_t clockReadCostMicros = 1;
   // When non-zero, Present waits for the next refresh of a display of this rate, as vertical
   // sync does; 0 means Present returns at once.
@@ -75,12 +77,18 @@ class HeadlessWindow : public Window {
   void Destroy() override { destroyed_ = true; }
   bool destroyed() const override { return destroyed_; }
   std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override;
+  void PresentPixels(const Image& picture) override;
+  void SetTimer(int id, uint32_t periodMicros) override;
+  void KillTimer(int id) override { timers_.Kill(id); }
 
   // For tests.
   const WindowDesc& desc() const { return desc_; }
   std::string iconPath() const { return iconPath_; }
   RenderDevice* device() const { return device_; }
   int eventsTaken() const { return eventsTaken_; }
+  const Image& presented() const { return presented_; }
+  bool timerPeriod(int id, uint64_t& periodMicros) const { return timers_.Period(id, periodMicros); }
+  int presentCount() const { return presents_; }
   void Deliver(const Event& e);  // puts an event into the queue now, with its effect on state
 
  private:
@@ -101,6 +109,9 @@ class HeadlessWindow : public Window {
   int eventsTaken_ = 0;
   RenderDevice* device_ = nullptr;
   std::deque<Event> queue_;
+  WindowTimers timers_;
+  Image presented_;
+  int presents_ = 0;
 };
 
 // The machine of the tests: a virtual clock, input and window events from a script, dialogs

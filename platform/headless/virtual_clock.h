@@ -9,12 +9,15 @@ namespace platform {
 // reading, the way a real loop that polls the clock spends time doing so.
 class VirtualClock : public Clock {
  public:
-  VirtualClock(uint32_t startTicks, bool counterAvailable, uint32_t readCostMicros)
-      : startTicks_(startTicks), counterAvailable_(counterAvailable), readCost_(readCostMicros) {}
+  VirtualClock(uint32_t startTicks, bool counterAvailable, uint32_t readCostMicros,
+               int64_t startSeconds)
+      : startTicks_(startTicks), counterAvailable_(counterAvailable), readCost_(readCostMicros),
+        startSeconds_(startSeconds) {}
 
   bool Counter(uint64_t& counts) override;
   bool CounterFrequency(uint64_t& countsPerSecond) override;
   uint32_t Ticks() override;
+  int64_t SecondsSinceEpoch() override { return startSeconds_ + int64_t(now_ / 1000000); }
   void Sleep(uint32_t milliseconds) override;
 
   uint64_t nowMicros() const { return now_; }
@@ -33,6 +36,7 @@ class VirtualClock : public Clock {
   uint32_t startTicks_;
   bool counterAvailable_;
   uint32_t readCost_;
+  int64_t startSeconds_;
 };
 
 }  // namespace platform

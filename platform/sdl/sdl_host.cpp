@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "platform/sdl/sdl_audio.h"
@@ -25,6 +26,7 @@ class SdlClock : public Clock {
     return countsPerSecond != 0;
   }
   uint32_t Ticks() override { return SDL_GetTicks(); }
+  int64_t SecondsSinceEpoch() override { return int64_t(std::time(nullptr)); }
   void Sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
 };
 

@@ -6,6 +6,7 @@
 #include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_gl_context.h"
 #include "platform/text_encoding.h"
+#include "platform/window_timers.h"
 
 namespace platform {
 namespace {
@@ -21,17 +22,29 @@ class SdlWindow : public Window {
   bool PollEvent(Event& out) override {
     if (!window_) return false;
     TheEventHub().Pump();
-    return TheEventHub().Take(id_, out);
+    if (TheEventHub().Take(id_, out)) return true;
+    int timer = 0;
+    if (!timers_.TakeDue(NowMicros(), timer)) return false;
+    out = Event{};
+    out.type = EventType::Timer;
+    out.timerId = timer;
+    return true;
   }
 
   void WaitEvent(Event& out) override {
-    if (!window_) {
-      out = Event{};
-      out.type = EventType::CloseRequested;
-      return;
+    while (window_) {
+      if (PollEvent(out)) return;
+      // Sleep in the window system until an event comes or the next timer runs out.
+      int timeoutMs = -1;
+      uint64_t due = 0;
+      if (timers_.NextDue(due)) {
+        uint64_t now = NowMicros();
+        timeoutMs = due > now ? int((due - now + 999) / 1000) : 0;
+      }
+      TheEventHub().WaitFor(id_, timeoutMs);
     }
-    TheEventHub().WaitFor(id_, -1);
-    TheEventHub().Take(id_, out);
+    out = Event{};
+    out.type = EventType::CloseRequested;
   }
 
   void SetTitle(const std::string& titleCp932) override {
@@ -99,6 +112,23 @@ class SdlWindow : public Window {
   }
   bool destroyed() const override { return window_ == nullptr; }
 
+  void PresentPixels(const Image& picture) override {
+    if (!window_ || picture.empty()) return;
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target) return;
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(picture.pixels.data()), picture.width, picture.height, 32,
+        picture.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!source) return;
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);  // the picture's alpha means nothing
+    SDL_BlitSurface(source, nullptr, target, nullptr);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurface(window_);
+  }
+
+  void SetTimer(int id, uint32_t periodMicros) override { timers_.Set(id, periodMicros, NowMicros()); }
+  void KillTimer(int id) override { timers_.Kill(id); }
+
   std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override {
     if (!window_) return nullptr;
     auto context = CreateSdlGlContext(window_, request.requireAccelerated, request.waitForVsync);
@@ -108,6 +138,10 @@ class SdlWindow : public Window {
   }
 
  private:
+  static uint64_t NowMicros() {
+    return uint64_t(double(SDL_GetPerformanceCounter()) * 1e6 / double(SDL_GetPerformanceFrequency()));
+  }
+
   int DisplayIndex() const {
     int index = window_ ? SDL_GetWindowDisplayIndex(window_) : 0;
     return index < 0 ? 0 : index;
@@ -116,6 +150,7 @@ class SdlWindow : public Window {
   SDL_Window* window_;
   Uint32 id_;
   std::string title_;
+  WindowTimers timers_;
 };
 
 }  // namespace
