@@ -1,5 +1,6 @@
 // make_assets: writes the content of one game into that game's folder.
 //   make_assets pelbrix <folder>           Files/font.png, Files/crash_boss.wav, Files/Quillet Remix.mp3
+//   make_assets vexilo <folder>            image/*.bmp, every picture of the flag game
 //   make_assets music-preview <file.wav>   the shooter's music as a WAV, for listening and plots
 #include <cstdio>
 #include <cstring>
@@ -9,11 +10,12 @@
 #include "assets/common/sound_file.h"
 #include "assets/music/quillet_remix.h"
 #include "assets/pelbrix/pelbrix_content.h"
+#include "assets/vexilo/vexilo_content.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | music-preview <file.wav>\n");
+  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | vexilo <folder> | music-preview <file.wav>\n");
   return 2;
 }
 
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
   if (argc != 3) return Usage();
   std::string what = argv[1], target = argv[2];
   if (what == "pelbrix") return assets::MakePelbrixContent(target) ? 0 : 1;
+  if (what == "vexilo") return assets::MakeVexiloContent(target) ? 0 : 1;
   if (what == "music-preview") return assets::WriteWav(target, assets::RenderQuilletRemix(44100)) ? 0 : 1;
   return Usage();
 }

@@ -17,17 +17,21 @@ void Blit(Image& destination, int dx, int dy, int width, int height, const Image
   clip(dx, sx, width, destination.width, source.width);
   clip(dy, sy, height, destination.height, source.height);
   if (width <= 0 || height <= 0) return;
+  // The games blit whole screens many times a frame: one tight loop per operation.
+  constexpr uint32_t kColour = 0x00FFFFFFu;
   for (int y = 0; y < height; ++y) {
     uint32_t* out = &destination.at(dx, dy + y);
     const uint32_t* in = source.pixels.data() + size_t(sy + y) * source.width + sx;
-    for (int x = 0; x < width; ++x) {
-      uint32_t alpha = out[x] & 0xFF000000u, colour = out[x] & 0x00FFFFFFu, src = in[x] & 0x00FFFFFFu;
-      switch (op) {
-        case RasterOp::Copy: colour = src; break;
-        case RasterOp::And: colour &= src; break;
-        case RasterOp::Or: colour |= src; break;
-      }
-      out[x] = alpha | colour;
+    switch (op) {
+      case RasterOp::Copy:
+        for (int x = 0; x < width; ++x) out[x] = (out[x] & ~kColour) | (in[x] & kColour);
+        break;
+      case RasterOp::And:
+        for (int x = 0; x < width; ++x) out[x] &= in[x] | ~kColour;
+        break;
+      case RasterOp::Or:
+        for (int x = 0; x < width; ++x) out[x] |= in[x] & kColour;
+        break;
     }
   }
 }

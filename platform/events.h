@@ -30,8 +30,9 @@ struct KeyModifiers {
 
 struct Event {
   EventType type = EventType::Exposed;
-  // Key events: the key's DirectInput code and its virtual-key code, whether this is a repeat
-  // of a held key, and the modifier keys held at the time.
+  // Key events: the key's DirectInput code and the virtual-key code of its message (one code
+  // for both Shift keys, and so on), whether this is a repeat of a held key, and the
+  // modifier keys held at the time.
   uint8_t key = 0;
   uint8_t virtualKey = 0;
   bool repeat = false;

@@ -23,8 +23,6 @@ class Input {
  public:
   virtual ~Input() = default;
   virtual bool ReadKeyboard(const Window& window, KeyboardState& out) = 0;
-  // Whether a key, by virtual-key code, is held now (the state the window messages agree with).
-  virtual bool VirtualKeyDown(uint8_t virtualKey) = 0;
   // Attached controllers, in the order they were found.
   virtual int controllerCount() = 0;
   virtual bool ReadController(const Window& window, int index, ControllerState& out) = 0;

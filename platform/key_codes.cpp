@@ -53,4 +53,14 @@ constexpr std::array<uint8_t, 256> kVirtualKeyOfDik = MakeTable();
 
 uint8_t VirtualKeyOf(uint8_t dikCode) { return kVirtualKeyOfDik[dikCode]; }
 
+uint8_t MessageVirtualKeyOf(uint8_t dikCode) {
+  uint8_t code = kVirtualKeyOfDik[dikCode];
+  switch (code) {
+    case vk::LSHIFT: case vk::RSHIFT: return vk::SHIFT;
+    case vk::LCONTROL: case vk::RCONTROL: return vk::CONTROL;
+    case vk::LMENU: case vk::RMENU: return vk::MENU;
+    default: return code;
+  }
+}
+
 }  // namespace platform

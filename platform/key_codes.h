@@ -45,7 +45,11 @@ constexpr uint8_t BACK = 0x08, TAB = 0x09, RETURN = 0x0D, SHIFT = 0x10, CONTROL 
 // Letters and digits are their upper-case ASCII codes ('A' = 0x41, '0' = 0x30).
 }  // namespace vk
 
-// The virtual-key code of a key on a US layout, 0 for a code no key has.
+// The virtual-key code of a key on a US layout, 0 for a code no key has. Shift, Control and Alt
+// have a code for each key of the pair (LSHIFT, RSHIFT, ...).
 uint8_t VirtualKeyOf(uint8_t dikCode);
+// The code a key message carries: the same, but one code for both keys of a pair (SHIFT,
+// CONTROL, MENU).
+uint8_t MessageVirtualKeyOf(uint8_t dikCode);
 
 }  // namespace platform

@@ -58,6 +58,9 @@ class Window {
   virtual int displayRefreshRate() const = 0;
 
   virtual bool hasFocus() const = 0;   // the foreground window, receiving the keyboard
+  // Whether a key (by virtual-key code) is down as of the last key event taken from this
+  // window's queue (see KeyStateTracker).
+  virtual bool KeyHeld(uint8_t virtualKey) const = 0;
   virtual bool minimized() const = 0;
 
   // Closes the window; it sends no more events.

@@ -4,17 +4,9 @@
 
 namespace {
 
+using namespace layout;
 using platform::Blit;
 using platform::RasterOp;
-
-constexpr int kCell = 40;  // countdown and digit cells
-constexpr int kTimeX = 348, kTimeBottomY = 195, kTimeStep = 45;
-constexpr int kFillerCell = 5;
-constexpr int kInstructionX = 12, kInstructionY = 13, kInstructionStep = 56, kInstructionSize = 50;
-constexpr int kExtraX = 190, kExtraY = 155, kExtraSize = 32;
-constexpr int kLivesX = 140, kSeparatorX = 160, kTensX = 180, kOnesX = 200;
-constexpr int kSeparatorCell = 10;
-constexpr int kBannerX = 138, kBannerY = 45, kBannerWidth = 125, kBannerHeight = 52;
 
 // A sprite covers the whole screen: its mask (right half) cuts the hole, its picture (left
 // half) fills it.
@@ -24,7 +16,7 @@ void DrawSprite(platform::Image& back, const platform::Image& sprite) {
 }
 
 void DrawDigitCell(platform::Image& back, const platform::Image& digits, int cell, int x) {
-  Blit(back, x, 0, kCell, kCell, digits, 0, cell * kCell, RasterOp::And);
+  Blit(back, x, kDigitY, kDigitCell, kDigitCell, digits, 0, cell * kDigitCell, RasterOp::And);
 }
 
 // The last digit of n, also for a negative n (which the game never reaches).
@@ -41,15 +33,15 @@ void PaintGameScreen(const GameRecord& r, const Pictures& p, platform::Image& ba
 
   if (r.countdown >= 0) {
     int top = r.countdown;
-    Blit(back, kTimeX, kTimeBottomY - kTimeStep * top, kCell, kCell, p.time, 0,
-         (4 - top) * kCell, RasterOp::Copy);
+    Blit(back, kTimeX, kTimeBottomY - kTimeStep * top, kTimeCell, kTimeCell, p.time, 0,
+         (4 - top) * kTimeCell, RasterOp::Copy);
     for (int i = 0; i < top; ++i)
-      Blit(back, kTimeX, kTimeBottomY - kTimeStep * i, kCell, kCell, p.time, 0,
-           kFillerCell * kCell, RasterOp::Copy);
+      Blit(back, kTimeX, kTimeBottomY - kTimeStep * i, kTimeCell, kTimeCell, p.time, 0,
+           kTimeFillerCell * kTimeCell, RasterOp::Copy);
   }
 
   if (r.instruction >= 0 && r.instruction < 4)
-    Blit(back, kInstructionX, kInstructionY + kInstructionStep * r.instruction, kInstructionSize,
+    Blit(back, kInstructionX, kInstructionTop + kInstructionStep * r.instruction, kInstructionSize,
          kInstructionSize, p.instruction[r.instruction], 0, 0, RasterOp::Copy);
 
   for (int k = 0; k < 4; ++k) DrawSprite(back, r.raised[k] ? p.flagUp[k] : p.flagDown[k]);

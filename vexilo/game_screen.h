@@ -2,9 +2,7 @@
 #include "platform/image.h"
 #include "vexilo/game_record.h"
 #include "vexilo/pictures.h"
-
-constexpr int kScreenWidth = 400;
-constexpr int kScreenHeight = 256;
+#include "vexilo/screen_layout.h"
 
 // The title screen into the back buffer.
 void PaintTitleScreen(const Pictures& pictures, platform::Image& backBuffer);

@@ -37,8 +37,8 @@ VexiloProgram::VexiloProgram(platform::Host& host) : host_(host) {
   random_.Seed(uint32_t(host_.clock().SecondsSinceEpoch()));
   platform::WindowDesc desc;
   desc.titleCp932 = kTitle;
-  desc.clientWidth = kScreenWidth;
-  desc.clientHeight = kScreenHeight;
+  desc.clientWidth = layout::kScreenWidth;
+  desc.clientHeight = layout::kScreenHeight;
   desc.placement = platform::WindowPlacement::Centered;
   desc.surface = platform::WindowSurface::Pixels;
   window_ = host_.CreateWindow(desc);
@@ -47,7 +47,7 @@ VexiloProgram::VexiloProgram(platform::Host& host) : host_(host) {
   LoadKeyConfig(record);
   record.state = GameRecord::kTitle;
   record.ticks = 0;
-  backBuffer = platform::Image(kScreenWidth, kScreenHeight, 0xFF000000);
+  backBuffer = platform::Image(layout::kScreenWidth, layout::kScreenHeight, 0xFF000000);
   LoadPictures(pictures);
   window_->SetTimer(kRepaintTimer, kRepaintMicros);
   window_->SetTimer(kGameTickTimer, kGameTickMicros);
@@ -120,7 +120,7 @@ void VexiloProgram::ShowScoreBox() {
 }
 
 bool VexiloProgram::KeyHeld(int flag) const {
-  return host_.input().VirtualKeyDown(uint8_t(record.keys[flag]));
+  return window_->KeyHeld(uint8_t(record.keys[flag]));
 }
 
 int VexiloMain(platform::Host& host) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <vector>
 
 namespace assets {
@@ -13,6 +14,7 @@ struct Note {
 };
 
 enum class Drum { Kick, Snare, ClosedHat, OpenHat, Crash, HighTom, LowTom };
+constexpr size_t kDrumKinds = 7;
 
 struct DrumHit {
   double step = 0;

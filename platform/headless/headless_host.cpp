@@ -24,19 +24,6 @@ class HeadlessHost::HeadlessInput : public Input {
     return true;
   }
 
-  bool VirtualKeyDown(uint8_t virtualKey) override {
-    host_.DeliverDue();
-    for (int code = 0; code < 256; ++code) {
-      if (!(host_.keys_[code] & 0x80)) continue;
-      uint8_t key = VirtualKeyOf(uint8_t(code));
-      if (key == virtualKey) return true;
-      if (virtualKey == vk::SHIFT && (key == vk::LSHIFT || key == vk::RSHIFT)) return true;
-      if (virtualKey == vk::CONTROL && (key == vk::LCONTROL || key == vk::RCONTROL)) return true;
-      if (virtualKey == vk::MENU && (key == vk::LMENU || key == vk::RMENU)) return true;
-    }
-    return false;
-  }
-
   int controllerCount() override { return int(host_.controllers_.size()); }
 
   bool ReadController(const Window& window, int index, ControllerState& out) override {
@@ -102,6 +89,7 @@ bool HeadlessWindow::PollEvent(Event& out) {
   }
   out = queue_.front();
   queue_.pop_front();
+  keys_.Apply(out);
   ++eventsTaken_;
   return true;
 }
@@ -222,7 +210,7 @@ void HeadlessHost::KeyDown(double milliseconds, uint8_t dikCode, KeyModifiers mo
   Event e;
   e.type = EventType::KeyDown;
   e.key = dikCode;
-  e.virtualKey = VirtualKeyOf(dikCode);
+  e.virtualKey = MessageVirtualKeyOf(dikCode);
   e.modifiers = modifiers;
   At(milliseconds, e);
 }
@@ -231,7 +219,7 @@ void HeadlessHost::KeyUp(double milliseconds, uint8_t dikCode) {
   Event e;
   e.type = EventType::KeyUp;
   e.key = dikCode;
-  e.virtualKey = VirtualKeyOf(dikCode);
+  e.virtualKey = MessageVirtualKeyOf(dikCode);
   At(milliseconds, e);
 }
 

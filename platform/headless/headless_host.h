@@ -8,6 +8,7 @@
 #include "platform/headless/headless_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/host.h"
+#include "platform/key_state.h"
 #include "platform/window_timers.h"
 
 namespace platform {
@@ -74,6 +75,7 @@ class HeadlessWindow : public Window {
   int displayRefreshRate() const override;
   bool hasFocus() const override { return focus_ && !minimized_ && !destroyed_; }
   bool minimized() const override { return minimized_; }
+  bool KeyHeld(uint8_t virtualKey) const override { return keys_.Held(virtualKey); }
   void Destroy() override { destroyed_ = true; }
   bool destroyed() const override { return destroyed_; }
   std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override;
@@ -110,6 +112,7 @@ class HeadlessWindow : public Window {
   RenderDevice* device_ = nullptr;
   std::deque<Event> queue_;
   WindowTimers timers_;
+  KeyStateTracker keys_;
   Image presented_;
   int presents_ = 0;
 };

@@ -75,7 +75,7 @@ void SdlEventHub::Dispatch(const SDL_Event& e) {
     case SDL_KEYUP: {
       out.type = e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
       out.key = DikFromScancode(e.key.keysym.scancode);
-      out.virtualKey = VirtualKeyOf(out.key);
+      out.virtualKey = MessageVirtualKeyOf(out.key);
       out.repeat = e.key.repeat != 0;
       out.modifiers.shift = (e.key.keysym.mod & KMOD_SHIFT) != 0;
       out.modifiers.control = (e.key.keysym.mod & KMOD_CTRL) != 0;

@@ -3,7 +3,10 @@
 #include <SDL.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
+#include <langinfo.h>
+#include <string>
 #include <ctime>
 #include <vector>
 
@@ -28,6 +31,22 @@ class SdlClock : public Clock {
   uint32_t Ticks() override { return SDL_GetTicks(); }
   int64_t SecondsSinceEpoch() override { return int64_t(std::time(nullptr)); }
   void Sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+};
+
+// X11 draws a message box's text with the fonts of the program's character set, which is plain
+// ASCII until a program sets a locale; for the box's time the character set is UTF-8.
+class Utf8Locale {
+ public:
+  Utf8Locale() {
+    const char* current = std::setlocale(LC_CTYPE, nullptr);
+    saved_ = current ? current : "C";
+    if (!std::setlocale(LC_CTYPE, "") || std::string(nl_langinfo(CODESET)) != "UTF-8")
+      std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
+  ~Utf8Locale() { std::setlocale(LC_CTYPE, saved_.c_str()); }
+
+ private:
+  std::string saved_;
 };
 
 class SdlDialogs : public Dialogs {
@@ -56,7 +75,12 @@ class SdlDialogs : public Dialogs {
     SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION, nullptr, caption.c_str(), text.c_str(),
                            int(data.size()), data.data(), nullptr};
     int pressed = -1;
-    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+    int shown;
+    {
+      Utf8Locale locale;
+      shown = SDL_ShowMessageBox(&box, &pressed);
+    }
+    if (shown != 0) {
       std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
       return buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
     }

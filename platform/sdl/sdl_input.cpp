@@ -36,21 +36,6 @@ class SdlInput : public Input {
     return true;
   }
 
-  bool VirtualKeyDown(uint8_t virtualKey) override {
-    int count = 0;
-    const Uint8* keys = SDL_GetKeyboardState(&count);
-    for (int scancode = 0; scancode < count; ++scancode) {
-      if (!keys[scancode]) continue;
-      uint8_t vkey = VirtualKeyOf(DikFromScancode(SDL_Scancode(scancode)));
-      if (vkey == virtualKey) return true;
-      // The generic modifier codes cover both keys of a pair.
-      if (virtualKey == vk::SHIFT && (vkey == vk::LSHIFT || vkey == vk::RSHIFT)) return true;
-      if (virtualKey == vk::CONTROL && (vkey == vk::LCONTROL || vkey == vk::RCONTROL)) return true;
-      if (virtualKey == vk::MENU && (vkey == vk::LMENU || vkey == vk::RMENU)) return true;
-    }
-    return false;
-  }
-
   int controllerCount() override {
     Refresh();
     return int(devices_.size());

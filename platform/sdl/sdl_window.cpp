@@ -3,6 +3,7 @@
 #include <SDL_image.h>
 
 #include "platform/gl/gl_render_device.h"
+#include "platform/key_state.h"
 #include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_gl_context.h"
 #include "platform/text_encoding.h"
@@ -22,7 +23,10 @@ class SdlWindow : public Window {
   bool PollEvent(Event& out) override {
     if (!window_) return false;
     TheEventHub().Pump();
-    if (TheEventHub().Take(id_, out)) return true;
+    if (TheEventHub().Take(id_, out)) {
+      keys_.Apply(out);
+      return true;
+    }
     int timer = 0;
     if (!timers_.TakeDue(NowMicros(), timer)) return false;
     out = Event{};
@@ -100,6 +104,7 @@ class SdlWindow : public Window {
   bool hasFocus() const override {
     return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
   }
+  bool KeyHeld(uint8_t virtualKey) const override { return keys_.Held(virtualKey); }
   bool minimized() const override {
     return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
   }
@@ -151,6 +156,7 @@ class SdlWindow : public Window {
   Uint32 id_;
   std::string title_;
   WindowTimers timers_;
+  KeyStateTracker keys_;
 };
 
 }  // namespace
