@@ -39,6 +39,44 @@ TEST(Image, PngRoundTrip) {
   EXPECT_EQ(back.pixels, image.pixels);
 }
 
+// A bottom-up Windows bitmap of 2 x 2 pixels: bottom row red, green; top row blue, white.
+std::string Bmp(int bitsPerPixel) {
+  const int rowBytes = (2 * bitsPerPixel / 8 + 3) & ~3;
+  std::string file(54 + 2 * rowBytes, '\0');
+  auto put32 = [&file](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = char(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, uint32_t(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, 2);
+  put32(22, 2);
+  file[26] = 1;
+  file[28] = char(bitsPerPixel);
+  const uint32_t pixels[2][2] = {{0xFF0000, 0x00FF00}, {0x0000FF, 0xFFFFFF}};
+  for (int row = 0; row < 2; ++row)
+    for (int x = 0; x < 2; ++x)
+      for (int c = 0; c < bitsPerPixel / 8; ++c)
+        file[54 + row * rowBytes + x * (bitsPerPixel / 8) + c] = c < 3 ? char(pixels[row][x] >> (8 * c)) : '\0';
+  return file;
+}
+
+TEST(Image, ReadsWindowsBitmapsOf24And32Bits) {
+  testing_support::TempDir dir;
+  for (int bits : {24, 32}) {
+    testing_support::WriteFile(dir.File("p.bmp"), Bmp(bits));
+    Image image;
+    ASSERT_TRUE(LoadImageFile(dir.File("p.bmp"), image)) << bits;
+    ASSERT_EQ(image.width, 2);
+    EXPECT_EQ(image.at(0, 0) & 0xFFFFFF, 0x0000FFu) << bits << " bits: the top row comes first";
+    EXPECT_EQ(image.at(1, 0) & 0xFFFFFF, 0xFFFFFFu) << bits;
+    EXPECT_EQ(image.at(0, 1) & 0xFFFFFF, 0xFF0000u) << bits;
+    EXPECT_EQ(image.at(1, 1) & 0xFFFFFF, 0x00FF00u) << bits;
+  }
+}
+
 TEST(Image, MissingOrBadFilesAreRefused) {
   testing_support::TempDir dir;
   Image image(1, 1, 0xFFFFFFFF);
