@@ -9,38 +9,12 @@ shots=${TEST_SCREENSHOTS:-/tmp}
 mkdir -p "$shots"
 [ -n "${DISPLAY:-}" ] || { echo "no X server (DISPLAY is not set): skipped"; exit 77; }
 
-fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+source "$(dirname "$0")/x_window.sh"
 
 start() {
   (cd "$folder" && exec "$program" "$@") &
   pid=$!
-  window=""
-  for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --name '^Velquist Sonata$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window titled 'Velquist Sonata' appeared"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-  sleep 0.5
-}
-
-# Prints "X Y WIDTH HEIGHT" of the window's client area.
-geometry() {
-  xwininfo -id "$window" | awk '
-    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
-}
-
-wait_exit() {
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game did not end"
-  wait "$pid"
-  code=$?
-  pid=""
+  find_window "Velquist Sonata"
 }
 
 echo "== no arguments: an 800 x 600 client area at the top-left"
@@ -67,7 +41,7 @@ start
 xdotool key alt+Return
 sleep 1
 read -r x y w h < <(geometry)
-screen=$(xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w "x" h }')
+screen=$(screen_size | tr ' ' x)
 echo "fullscreen: ${w}x$h (screen $screen)"
 [ "${w}x$h" = "$screen" ] || fail "Alt+Enter gave ${w}x$h, not the whole screen"
 import -window root "$shots/pelbrix-fullscreen.png"

@@ -10,30 +10,20 @@ shots=${TEST_SCREENSHOTS:-/tmp}
 mkdir -p "$shots"
 [ -n "${DISPLAY:-}" ] || { echo "no X server (DISPLAY is not set): skipped"; exit 77; }
 
+source "$(dirname "$0")/x_window.sh"
 work=$(mktemp -d)
 pid=""
 finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
 trap finish EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 # The game runs in a folder of its own: it reads image// there and writes key.ini.
 ln -s "$pictures" "$work/image"
 (cd "$work" && exec "$program") &
 pid=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --onlyvisible --name '^Vexilo$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled 'Vexilo' appeared"
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-sleep 0.5
+find_window Vexilo
 
-read -r x y w h < <(xwininfo -id "$window" | awk '
-  /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-  /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
-read -r sw sh < <(xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w, h }')
+read -r x y w h < <(geometry)
+read -r sw sh < <(screen_size)
 echo "client at $x,$y size ${w}x$h on a ${sw}x$sh screen"
 [ "$w" = 400 ] && [ "$h" = 256 ] || fail "client area is ${w}x$h"
 cx=$(( x + w / 2 - sw / 2 )); cy=$(( y + h / 2 - sh / 2 ))
@@ -104,10 +94,6 @@ shot vexilo-title-again.png
 # Closing the window ends the program.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 xdotool key alt+F4
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "closing the window did not end the game"
-wait "$pid"
-code=$?
-pid=""
+wait_exit
 [ "$code" = 0 ] || fail "exit code $code"
 echo "PASS"

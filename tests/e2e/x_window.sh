@@ -1,0 +1,44 @@
+# Helpers for the real-window tests, sourced by them: finding a game's window on $DISPLAY,
+# its client area, and waiting for the game to end. They set and read $pid and $window.
+
+fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+
+# Waits for a visible window with exactly this title and brings it to the front.
+find_window() {
+  window=""
+  for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window titled '$1' appeared"
+  # The window manager may still be framing it: wait until it is shown in its frame.
+  for _ in $(seq 1 50); do
+    xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable' && break
+    sleep 0.1
+  done
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  sleep 0.5
+}
+
+# Prints "X Y WIDTH HEIGHT" of the window's client area.
+geometry() {
+  xwininfo -id "$window" | awk '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# Prints "WIDTH HEIGHT" of the screen.
+screen_size() { xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w, h }'; }
+
+# Waits up to 10 s for the game to end; its exit code is left in $code.
+wait_exit() {
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game did not end"
+  wait "$pid"
+  code=$?
+  pid=""
+}
