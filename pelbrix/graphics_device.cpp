@@ -2,19 +2,11 @@
 
 namespace {
 
-// The device kinds tried at creation, in order. GL has no choice of vertex processing, so the
-// three hardware attempts ask for the same thing: a driver's accelerated context. The last one
-// also takes a software renderer, as the reference device did.
-struct CreationAttempt {
-  const char* name;
-  bool requireAccelerated;
-};
-constexpr CreationAttempt kCreationAttempts[] = {
-    {"hardware device, mixed vertex processing", true},
-    {"hardware device, hardware vertex processing", true},
-    {"hardware device, software vertex processing", true},
-    {"reference device, software vertex processing", false},
-};
+// The device kinds tried at creation, in order: whether each needs a driver's accelerated
+// context. GL has no choice of vertex processing, so the three hardware attempts (mixed,
+// hardware, software vertex processing) ask for the same thing; the last one, the reference
+// device, also takes a software renderer.
+constexpr bool kCreationAttemptsRequireAcceleration[] = {true, true, true, false};
 
 }  // namespace
 
@@ -35,11 +27,11 @@ bool GraphicsDevice::ResetDevice() {
     window.SetPosition(0, 0);
   }
   if (!device) {
-    for (const CreationAttempt& attempt : kCreationAttempts) {
+    for (bool accelerated : kCreationAttemptsRequireAcceleration) {
       platform::DeviceRequest request;
       request.backBufferWidth = backBufferWidth;
       request.backBufferHeight = backBufferHeight;
-      request.requireAccelerated = attempt.requireAccelerated;
+      request.requireAccelerated = accelerated;
       request.waitForVsync = true;  // one present per display refresh
       device = window.CreateRenderDevice(request);
       if (device) break;

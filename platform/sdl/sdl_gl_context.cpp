@@ -1,7 +1,26 @@
 #include "platform/sdl/sdl_gl_context.h"
 
+#include <epoxy/gl.h>
+
 namespace platform {
 namespace {
+
+// Some drivers accept a swap interval and then do not wait. Trusting them would run a game
+// paced by its presents as fast as the machine can go, so the waiting is measured: a few
+// black frames, which must take at least half their refresh periods.
+bool SwapsWaitForTheDisplay(SDL_Window* window, int refreshRate) {
+  constexpr int kFrames = 5;
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  SDL_GL_SwapWindow(window);  // the first one may return at once
+  Uint64 start = SDL_GetPerformanceCounter();
+  for (int i = 0; i < kFrames; ++i) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    SDL_GL_SwapWindow(window);
+  }
+  double seconds = double(SDL_GetPerformanceCounter() - start) / double(SDL_GetPerformanceFrequency());
+  return seconds >= 0.5 * kFrames / refreshRate;
+}
 
 class SdlGlContext : public GlContext {
  public:
@@ -50,6 +69,7 @@ std::unique_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAc
     SDL_DisplayMode mode;
     int display = SDL_GetWindowDisplayIndex(window);
     if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) == 0) rate = mode.refresh_rate;
+    if (rate > 0 && !SwapsWaitForTheDisplay(window, rate)) rate = 0;
   } else {
     SDL_GL_SetSwapInterval(0);
   }
