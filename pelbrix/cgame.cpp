@@ -68,7 +68,7 @@ WindowMessage MessageOf(const platform::Event& e) {
 
 CGame::CGame(platform::Host& h, int argc, const char* const* argv, const char* gameTitle,
              bool hasMenu, bool suppressHint)
-    : host(h), title(gameTitle), hasMenu_(hasMenu) {
+    : host(h), title(gameTitle) {
   exeDir = ProgramFolder(host);
 
   ScreenOptions options;
@@ -113,7 +113,7 @@ CGame::CGame(platform::Host& h, int argc, const char* const* argv, const char* g
   lastCounter = 0;
   lastTicks = 0;
   // A menu bar is not available on this platform; the one game built on this shell has none.
-  (void)hasMenu_;
+  (void)hasMenu;
   started_ = true;
 }
 

@@ -80,7 +80,6 @@ class CGame {
   void WaitForNextFrame();
   void ShowStartupFailure(bool suppressHint);
 
-  bool hasMenu_;
   bool started_ = false;
   bool quitPosted_ = false;
 };

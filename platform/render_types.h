@@ -10,7 +10,6 @@ struct ColorValue {
   float r = 0, g = 0, b = 0, a = 0;
 };
 ColorValue ColorFromArgb(uint32_t argb);
-uint32_t ArgbFromColor(const ColorValue& c);  // clamped to 0..1, rounded
 
 struct Material {
   ColorValue diffuse;

@@ -87,7 +87,6 @@ class HeadlessWindow : public Window {
   const WindowDesc& desc() const { return desc_; }
   std::string iconPath() const { return iconPath_; }
   RenderDevice* device() const { return device_; }
-  int eventsTaken() const { return eventsTaken_; }
   const Image& presented() const { return presented_; }
   bool timerPeriod(int id, uint64_t& periodMicros) const { return timers_.Period(id, periodMicros); }
   int presentCount() const { return presents_; }
@@ -108,7 +107,6 @@ class HeadlessWindow : public Window {
   bool minimized_ = false;
   bool destroyed_ = false;
   bool closeSent_ = false;
-  int eventsTaken_ = 0;
   RenderDevice* device_ = nullptr;
   std::deque<Event> queue_;
   WindowTimers timers_;

@@ -61,7 +61,6 @@ void RecordingRenderDevice::Clear(unsigned flags, uint32_t argb, float) {
 
 void RecordingRenderDevice::DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices,
                                                 int count) {
-  ++draws_;
   if (pending_.size() >= kMaxRecordsPerFrame) return;
   DrawRecord r;
   r.kind = DrawRecord::Kind::Screen;
@@ -72,7 +71,6 @@ void RecordingRenderDevice::DrawScreenPrimitive(PrimitiveType type, const Screen
 }
 
 void RecordingRenderDevice::DrawMeshSubset(const DeviceMesh& mesh, int subset) {
-  ++draws_;
   if (pending_.size() >= kMaxRecordsPerFrame) return;
   DrawRecord r;
   r.kind = DrawRecord::Kind::Mesh;

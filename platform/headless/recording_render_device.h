@@ -41,11 +41,11 @@ class RecordingRenderDevice : public RenderDevice {
   bool ReadBackBuffer(Image&) override { return false; }
 
   void setPresentationRate(int hz) { presentationRate_ = hz; }
-  // Calls since the last Present, and those of the frame that Present last showed.
+  // Calls since the last Present, and those of the frame that Present last showed (at most
+  // 20000 a frame are kept).
   const std::vector<DrawRecord>& pending() const { return pending_; }
   const std::vector<DrawRecord>& lastFrame() const { return lastFrame_; }
   int presentCount() const { return presents_; }
-  long drawCount() const { return draws_; }
 
  private:
   int width_, height_;
@@ -53,7 +53,6 @@ class RecordingRenderDevice : public RenderDevice {
   std::function<void()> onPresent_;
   std::vector<DrawRecord> pending_, lastFrame_;
   int presents_ = 0;
-  long draws_ = 0;
 };
 
 }  // namespace platform
