@@ -1,9 +1,7 @@
 #include "pelbrix/key_value_file.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "platform/atomic_file.h"
+#include "platform/file_read.h"
 #include "platform/game_path.h"
 #include "platform/text_encoding.h"
 
@@ -18,9 +16,8 @@ std::string_view KeyOf(std::string_view line) {
 
 bool KeyValueFile::Load(const std::string& path) {
   lines.clear();
-  std::ifstream in(platform::HostPath(path), std::ios::binary);
-  if (!in) return false;
-  std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string contents;
+  if (!platform::ReadWholeFile(platform::HostPath(path), contents)) return false;
   Read(contents);
   return true;
 }

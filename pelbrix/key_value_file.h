@@ -11,7 +11,8 @@ class KeyValueFile {
  public:
   // Reads the file (a game path) in text mode: CR LF becomes LF. Lines of up to 1023
   // characters are taken, empty ones too, and a last line without a line end; a longer line
-  // ends the reading there. False (and no lines) when the file cannot be opened.
+  // ends the reading there. False (and no lines) when the file cannot be read (missing, a
+  // folder, a read error).
   bool Load(const std::string& path);
   // Writes every line with CR LF, replacing the file as a whole (a failure leaves it as it was).
   bool Save(const std::string& path) const;

@@ -2,8 +2,9 @@
 
 #include <cctype>
 #include <climits>
-#include <fstream>
 #include <optional>
+
+#include "platform/file_read.h"
 
 namespace platform {
 namespace {
@@ -24,11 +25,14 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // The value of the first key of that name in the first section of that name.
 std::optional<std::string> Find(std::string_view section, std::string_view key, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string line;
+  std::string contents;
+  if (!ReadWholeFile(path, contents)) return std::nullopt;
+  std::string_view rest = contents;
   bool inSection = false;
-  while (std::getline(in, line)) {
+  while (!rest.empty()) {
+    size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     std::string_view text = Trim(line);
     if (!text.empty() && text.front() == '[') {
       size_t close = text.find(']');

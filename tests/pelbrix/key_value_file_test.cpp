@@ -104,6 +104,18 @@ TEST(KeyValueFile, MissingFileLoadsNothing) {
   EXPECT_EQ(file.GetValue("stale"), "");
 }
 
+TEST(KeyValueFile, AFolderOrAnUnreadableFileLoadsNothingAndDoesNotAbort) {
+  TempDir dir;
+  testing_support::MakeFolder(dir.File("Pelbrix.ini"));
+  testing_support::MakeUnreadableFile(dir.File("unreadable.ini"));
+  for (const char* name : {"Pelbrix.ini", "unreadable.ini"}) {
+    KeyValueFile file;
+    file.lines = {"stale=1"};
+    EXPECT_FALSE(file.Load(GamePathOf(dir.File(name)))) << name;
+    EXPECT_TRUE(file.lines.empty()) << name;
+  }
+}
+
 TEST(KeyValueFile, FailedSaveLeavesTheOldFileIntact) {
   TempDir dir;
   const std::string path = dir.File("Pelbrix.ini");

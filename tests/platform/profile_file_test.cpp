@@ -53,5 +53,14 @@ TEST_F(ProfileFile, QuotesAreDroppedAndTheFirstKeyAndSectionWin) {
   EXPECT_EQ(ReadProfileInt("S", "later", 4, path), 4) << "a second section of the name is not read";
 }
 
+TEST_F(ProfileFile, AFolderOrAnUnreadableFileGivesTheFallbacks) {
+  testing_support::MakeFolder(dir.File("folder.ini"));
+  testing_support::MakeUnreadableFile(dir.File("unreadable.ini"));
+  for (const char* name : {"folder.ini", "unreadable.ini"}) {
+    EXPECT_EQ(ReadProfileInt("Twell", "windowed", 1, dir.File(name)), 1) << name;
+    EXPECT_EQ(ReadProfileString("Twell", "StagesDir", "stages", 64, dir.File(name)), "stages") << name;
+  }
+}
+
 }  // namespace
 }  // namespace platform

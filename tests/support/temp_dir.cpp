@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace testing_support {
 
@@ -28,5 +29,11 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;
 }
+
+void MakeUnreadableFile(const std::string& path) {
+  if (symlink("/proc/self/mem", path.c_str()) != 0) throw std::runtime_error("symlink failed: " + path);
+}
+
+void MakeFolder(const std::string& path) { std::filesystem::create_directories(path); }
 
 }  // namespace testing_support

@@ -22,4 +22,11 @@ class TempDir {
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
+// A name that opens but cannot be read, even for root (the tests may run as root, who reads
+// any file whatever its mode bits): a link to the process's own memory file, whose first
+// bytes are never mapped.
+void MakeUnreadableFile(const std::string& path);
+// A folder where a program expects a file.
+void MakeFolder(const std::string& path);
+
 }  // namespace testing_support
