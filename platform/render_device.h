@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -8,6 +9,27 @@
 #include "platform/render_types.h"
 
 namespace platform {
+
+class DeviceTexture;
+
+// The texture a render state names. It never outlives the texture: once the texture is
+// destroyed the reference reads as none, so a device never draws with a freed texture,
+// whoever still holds a copy of the state. Assigned from the texture's address; copying
+// it allocates nothing.
+class TextureRef {
+ public:
+  TextureRef() = default;
+  TextureRef(std::nullptr_t) {}  // NOLINT: as a pointer is set to none
+  TextureRef(const DeviceTexture* texture);  // NOLINT: as a pointer is set
+  const DeviceTexture* get() const { return life_.expired() ? nullptr : texture_; }
+  explicit operator bool() const { return get() != nullptr; }
+  friend bool operator==(const TextureRef& a, const DeviceTexture* b) { return a.get() == b; }
+  friend bool operator!=(const TextureRef& a, const DeviceTexture* b) { return a.get() != b; }
+
+ private:
+  const DeviceTexture* texture_ = nullptr;
+  std::weak_ptr<const char> life_;
+};
 
 // The fixed-function state that every draw reads, with Direct3D 9's defaults for a device that
 // has a depth buffer. Games change it directly, as they would set render states.
@@ -39,7 +61,7 @@ struct RenderState {
   Matrix world, view, projection;
 
   // Texture stage 0. Without a texture bound, the texture reads as opaque white.
-  const class DeviceTexture* texture = nullptr;
+  TextureRef texture;
   TextureOp colorOp = TextureOp::Modulate;
   TextureOp alphaOp = TextureOp::SelectTexture;
   TextureFilter minFilter = TextureFilter::Point;
@@ -49,10 +71,20 @@ struct RenderState {
 
 class DeviceTexture {
  public:
+  DeviceTexture() : life_(std::make_shared<const char>(0)) {}
+  DeviceTexture(const DeviceTexture&) = delete;
+  DeviceTexture& operator=(const DeviceTexture&) = delete;
   virtual ~DeviceTexture() = default;
   virtual int width() const = 0;
   virtual int height() const = 0;
+
+ private:
+  friend class TextureRef;
+  std::shared_ptr<const char> life_;  // references to the texture watch it
 };
+
+inline TextureRef::TextureRef(const DeviceTexture* texture)
+    : texture_(texture), life_(texture ? std::weak_ptr<const char>(texture->life_) : std::weak_ptr<const char>()) {}
 
 class DeviceMesh {
  public:

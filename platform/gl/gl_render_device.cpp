@@ -49,24 +49,34 @@ GLenum Primitive(PrimitiveType type) {
   return GL_TRIANGLES;
 }
 
+// Whether GL objects of the context can be deleted now: not once the window has released
+// the context, which took them all with it.
+bool CanDelete(GlContext& context) { return !context.released() && context.MakeCurrent(); }
+
 class GlTexture : public DeviceTexture {
  public:
-  GlTexture(GLuint name, int w, int h) : name_(name), width_(w), height_(h) {}
-  ~GlTexture() override { glDeleteTextures(1, &name_); }
+  GlTexture(std::shared_ptr<GlContext> context, GLuint name, int w, int h)
+      : context_(std::move(context)), name_(name), width_(w), height_(h) {}
+  ~GlTexture() override {
+    if (CanDelete(*context_)) glDeleteTextures(1, &name_);
+  }
   int width() const override { return width_; }
   int height() const override { return height_; }
   GLuint name() const { return name_; }
 
  private:
+  std::shared_ptr<GlContext> context_;
   GLuint name_;
   int width_, height_;
 };
 
 class GlMesh : public DeviceMesh {
  public:
-  GlMesh(GLuint vao, GLuint vbo, GLuint ibo, std::vector<MeshData::Subset> subsets)
-      : vao_(vao), vbo_(vbo), ibo_(ibo), subsets_(std::move(subsets)) {}
+  GlMesh(std::shared_ptr<GlContext> context, GLuint vao, GLuint vbo, GLuint ibo,
+         std::vector<MeshData::Subset> subsets)
+      : context_(std::move(context)), vao_(vao), vbo_(vbo), ibo_(ibo), subsets_(std::move(subsets)) {}
   ~GlMesh() override {
+    if (!CanDelete(*context_)) return;
     glDeleteVertexArrays(1, &vao_);
     glDeleteBuffers(1, &vbo_);
     glDeleteBuffers(1, &ibo_);
@@ -76,17 +86,17 @@ class GlMesh : public DeviceMesh {
   const MeshData::Subset& subset(int i) const { return subsets_[i]; }
 
  private:
+  std::shared_ptr<GlContext> context_;
   GLuint vao_, vbo_, ibo_;
   std::vector<MeshData::Subset> subsets_;
 };
 
 class GlRenderDevice : public RenderDevice {
  public:
-  explicit GlRenderDevice(std::unique_ptr<GlContext> context) : context_(std::move(context)) {}
+  explicit GlRenderDevice(std::shared_ptr<GlContext> context) : context_(std::move(context)) {}
 
   ~GlRenderDevice() override {
-    // Once the window is gone its context cannot be made current; its objects go with it.
-    if (!MakeCurrent()) return;
+    if (!CanDelete(*context_)) return;
     program_.Release();
     DeleteTargets();
     glDeleteVertexArrays(1, &screenVao_);
@@ -232,7 +242,7 @@ class GlRenderDevice : public RenderDevice {
       glDeleteTextures(1, &name);
       return nullptr;
     }
-    return std::make_unique<GlTexture>(name, image.width, image.height);
+    return std::make_unique<GlTexture>(context_, name, image.width, image.height);
   }
 
   std::unique_ptr<DeviceMesh> CreateMesh(const MeshData& mesh) override {
@@ -266,7 +276,7 @@ class GlRenderDevice : public RenderDevice {
       glDeleteBuffers(1, &ibo);
       return nullptr;
     }
-    return std::make_unique<GlMesh>(vao, vbo, ibo, mesh.subsets);
+    return std::make_unique<GlMesh>(context_, vao, vbo, ibo, mesh.subsets);
   }
 
   bool ReadBackBuffer(Image& out) override {
@@ -348,7 +358,7 @@ class GlRenderDevice : public RenderDevice {
       // Front faces are the clockwise ones (glFrontFace(GL_CW)).
       glCullFace(s.cull == CullMode::CounterClockwise ? GL_BACK : GL_FRONT);
     }
-    const auto* texture = static_cast<const GlTexture*>(s.texture);
+    const auto* texture = static_cast<const GlTexture*>(s.texture.get());
     GLuint name = texture ? texture->name() : 0;
     if (name != boundTexture_) {
       glBindTexture(GL_TEXTURE_2D, name);
@@ -372,7 +382,7 @@ class GlRenderDevice : public RenderDevice {
     program_.Use(s, inputs);
   }
 
-  std::unique_ptr<GlContext> context_;
+  std::shared_ptr<GlContext> context_;
   FixedFunctionProgram program_;
   GLuint framebuffer_ = 0, colorBuffer_ = 0, depthBuffer_ = 0;
   GLuint screenVao_ = 0, screenVbo_ = 0, sampler_ = 0;
@@ -382,7 +392,7 @@ class GlRenderDevice : public RenderDevice {
 
 }  // namespace
 
-std::unique_ptr<RenderDevice> CreateGlRenderDevice(std::unique_ptr<GlContext> context,
+std::unique_ptr<RenderDevice> CreateGlRenderDevice(std::shared_ptr<GlContext> context,
                                                    int backBufferWidth, int backBufferHeight) {
   auto device = std::make_unique<GlRenderDevice>(std::move(context));
   if (!device->Init(backBufferWidth, backBufferHeight)) return nullptr;

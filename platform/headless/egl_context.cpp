@@ -19,17 +19,26 @@ EGLDisplay SurfacelessDisplay() {
 class EglContext : public GlContext {
  public:
   EglContext(EGLDisplay display, EGLContext context, std::function<int()> rate,
-             std::function<void()> onSwap)
-      : display_(display), context_(context), rate_(std::move(rate)), onSwap_(std::move(onSwap)) {}
-  ~EglContext() override {
-    if (eglGetCurrentContext() == context_)
-      eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    eglDestroyContext(display_, context_);
-  }
+             std::function<void()> onSwap, std::function<void()> onUseAfterRelease)
+      : display_(display), context_(context), rate_(std::move(rate)), onSwap_(std::move(onSwap)),
+        onUseAfterRelease_(std::move(onUseAfterRelease)) {}
+  ~EglContext() override { Release(); }
   bool MakeCurrent() override {
+    if (context_ == EGL_NO_CONTEXT) {
+      if (onUseAfterRelease_) onUseAfterRelease_();
+      return false;
+    }
     if (eglGetCurrentContext() == context_) return true;
     return eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context_) == EGL_TRUE;
   }
+  void Release() override {
+    if (context_ == EGL_NO_CONTEXT) return;
+    if (eglGetCurrentContext() == context_)
+      eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroyContext(display_, context_);
+    context_ = EGL_NO_CONTEXT;
+  }
+  bool released() const override { return context_ == EGL_NO_CONTEXT; }
   Size drawableSize() override { return {}; }
   void SwapBuffers() override {
     if (onSwap_) onSwap_();
@@ -41,12 +50,14 @@ class EglContext : public GlContext {
   EGLContext context_;
   std::function<int()> rate_;
   std::function<void()> onSwap_;
+  std::function<void()> onUseAfterRelease_;
 };
 
 }  // namespace
 
-std::unique_ptr<GlContext> CreateSurfacelessGlContext(std::function<int()> presentationRate,
-                                                      std::function<void()> onSwap) {
+std::shared_ptr<GlContext> CreateSurfacelessGlContext(std::function<int()> presentationRate,
+                                                      std::function<void()> onSwap,
+                                                      std::function<void()> onUseAfterRelease) {
   EGLDisplay display = SurfacelessDisplay();
   if (display == EGL_NO_DISPLAY) return nullptr;
   if (!eglBindAPI(EGL_OPENGL_API)) return nullptr;
@@ -55,8 +66,8 @@ std::unique_ptr<GlContext> CreateSurfacelessGlContext(std::function<int()> prese
                                EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT, EGL_NONE};
   EGLContext context = eglCreateContext(display, EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, attributes);
   if (context == EGL_NO_CONTEXT) return nullptr;
-  auto result = std::make_unique<EglContext>(display, context, std::move(presentationRate),
-                                             std::move(onSwap));
+  auto result = std::make_shared<EglContext>(display, context, std::move(presentationRate),
+                                             std::move(onSwap), std::move(onUseAfterRelease));
   if (!result->MakeCurrent()) return nullptr;
   return result;
 }

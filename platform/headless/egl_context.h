@@ -8,8 +8,10 @@ namespace platform {
 
 // A GL 3.3 core context with no surface (EGL on Mesa's surfaceless platform): it needs no X
 // server, so tests draw offscreen and in parallel. Null when EGL offers none.
-// onSwap runs at every present (the headless window uses it to stand in for vertical sync).
-std::unique_ptr<GlContext> CreateSurfacelessGlContext(std::function<int()> presentationRate,
-                                                      std::function<void()> onSwap);
+// onSwap runs at every present (the headless window uses it to stand in for vertical sync);
+// onUseAfterRelease runs whenever something tries to draw with it after its window released it.
+std::shared_ptr<GlContext> CreateSurfacelessGlContext(std::function<int()> presentationRate,
+                                                      std::function<void()> onSwap,
+                                                      std::function<void()> onUseAfterRelease);
 
 }  // namespace platform

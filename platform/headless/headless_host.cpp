@@ -1,6 +1,7 @@
 #include "platform/headless/headless_host.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/gl/gl_render_device.h"
 #include "platform/headless/egl_context.h"
@@ -66,7 +67,19 @@ HeadlessWindow::HeadlessWindow(HeadlessHost& host, const WindowDesc& desc)
   }
 }
 
-HeadlessWindow::~HeadlessWindow() { host_.Forget(this); }
+HeadlessWindow::~HeadlessWindow() {
+  Destroy();
+  host_.Forget(this);
+}
+
+void HeadlessWindow::Destroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  *alive_ = false;
+  for (auto& weak : contexts_)
+    if (auto context = weak.lock()) context->Release();
+  contexts_.clear();
+}
 
 bool HeadlessWindow::PollEvent(Event& out) {
   host_.DeliverDue();
@@ -156,16 +169,21 @@ std::unique_ptr<RenderDevice> HeadlessWindow::CreateRenderDevice(const DeviceReq
   bool refused = o.refuseAllDevices || (request.requireAccelerated && o.refuseAcceleratedDevices);
   std::unique_ptr<RenderDevice> device;
   if (!refused && !destroyed_) {
-    auto onPresent = [this] { host_.OnPresent(); };
+    // A device may outlive its window: what it calls back reaches the host, never the window.
+    HeadlessHost* host = &host_;
+    auto onPresent = [host] { host->OnPresent(); };
+    auto onUseAfterWindowGone = [host] { host->OnUseAfterWindowGone(); };
     if (o.drawing == HeadlessDrawing::OffscreenGl) {
-      auto context = CreateSurfacelessGlContext([this] { return host_.options_.presentationRate; },
-                                                onPresent);
-      if (context)
+      auto context = CreateSurfacelessGlContext([host] { return host->options_.presentationRate; },
+                                                onPresent, onUseAfterWindowGone);
+      if (context) {
+        contexts_.push_back(context);
         device = CreateGlRenderDevice(std::move(context), request.backBufferWidth,
                                       request.backBufferHeight);
+      }
     } else {
-      auto recording = std::make_unique<RecordingRenderDevice>(request.backBufferWidth,
-                                                               request.backBufferHeight, onPresent);
+      auto recording = std::make_unique<RecordingRenderDevice>(
+          request.backBufferWidth, request.backBufferHeight, onPresent, alive_, onUseAfterWindowGone);
       recording->setPresentationRate(o.presentationRate);
       device = std::move(recording);
     }
@@ -264,6 +282,12 @@ void HeadlessHost::OnPresent() {
   // Vertical sync: the present returns at the next refresh.
   uint64_t period = 1000000 / uint64_t(options_.presentationRate);
   clock_.AdvanceTo((clock_.nowMicros() / period + 1) * period);
+}
+
+void HeadlessHost::OnUseAfterWindowGone() {
+  if (callsAfterWindowGone_++ == 0)
+    std::fprintf(stderr, "headless: a device was used after its window was destroyed; "
+                         "the call does nothing, as on the real backend\n");
 }
 
 void HeadlessHost::Forget(HeadlessWindow* window) {

@@ -13,6 +13,7 @@
 
 namespace platform {
 
+class GlContext;
 class HeadlessHost;
 
 enum class HeadlessDrawing {
@@ -76,7 +77,7 @@ class HeadlessWindow : public Window {
   bool hasFocus() const override { return focus_ && !minimized_ && !destroyed_; }
   bool minimized() const override { return minimized_; }
   bool KeyHeld(uint8_t virtualKey) const override { return keys_.Held(virtualKey); }
-  void Destroy() override { destroyed_ = true; }
+  void Destroy() override;
   bool destroyed() const override { return destroyed_; }
   std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override;
   void PresentPixels(const Image& picture) override;
@@ -108,6 +109,10 @@ class HeadlessWindow : public Window {
   bool destroyed_ = false;
   bool closeSent_ = false;
   RenderDevice* device_ = nullptr;
+  // What the devices made for this window know of it: as on the real backend, their contexts
+  // are released when the window goes, and every later use of them is a no-op.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  std::vector<std::weak_ptr<GlContext>> contexts_;
   std::deque<Event> queue_;
   WindowTimers timers_;
   KeyStateTracker keys_;
@@ -150,6 +155,10 @@ class HeadlessHost : public Host {
   const std::vector<DeviceRequestRecord>& deviceRequests() const { return requests_; }
   const std::vector<std::string>& openedDocuments() const { return documents_; }
   HeadlessWindow* newestWindow() const { return windows_.empty() ? nullptr : windows_.back(); }
+  // Calls that tried to draw, present or make something on a device after its window was
+  // destroyed. The real backend ignores them too, so a game that makes them shows nothing
+  // where it meant to; each one is also reported on the error stream, once per host.
+  int callsAfterWindowGone() const { return callsAfterWindowGone_; }
 
  private:
   friend class HeadlessWindow;
@@ -162,6 +171,7 @@ class HeadlessHost : public Host {
   bool NextScheduled(uint64_t& micros) const;
   void OnKey(const Event& e);
   void OnPresent();
+  void OnUseAfterWindowGone();
   void Forget(HeadlessWindow* window);
 
   HeadlessOptions options_;
@@ -177,6 +187,7 @@ class HeadlessHost : public Host {
   std::vector<DialogRecord> shown_;
   std::vector<DeviceRequestRecord> requests_;
   std::vector<std::string> documents_;
+  int callsAfterWindowGone_ = 0;
 };
 
 }  // namespace platform

@@ -28,13 +28,22 @@ constexpr size_t kMaxRecordsPerFrame = 20000;
 
 }  // namespace
 
-RecordingRenderDevice::RecordingRenderDevice(int width, int height, std::function<void()> onPresent)
-    : width_(width), height_(height), onPresent_(std::move(onPresent)) {
+RecordingRenderDevice::RecordingRenderDevice(int width, int height, std::function<void()> onPresent,
+                                             std::shared_ptr<const bool> windowAlive,
+                                             std::function<void()> onUseAfterWindowGone)
+    : width_(width), height_(height), onPresent_(std::move(onPresent)),
+      windowAlive_(std::move(windowAlive)), onUseAfterWindowGone_(std::move(onUseAfterWindowGone)) {
   state.viewport = {0, 0, width, height, 0, 1};
 }
 
+bool RecordingRenderDevice::Usable() {
+  if (*windowAlive_) return true;
+  if (onUseAfterWindowGone_) onUseAfterWindowGone_();
+  return false;
+}
+
 bool RecordingRenderDevice::ResizeBackBuffer(int width, int height) {
-  if (width <= 0 || height <= 0) return false;
+  if (width <= 0 || height <= 0 || !Usable()) return false;
   width_ = width;
   height_ = height;
   state.viewport = {0, 0, width, height, 0, 1};
@@ -42,6 +51,7 @@ bool RecordingRenderDevice::ResizeBackBuffer(int width, int height) {
 }
 
 bool RecordingRenderDevice::Present() {
+  if (!Usable()) return false;
   ++presents_;
   lastFrame_.swap(pending_);
   pending_.clear();
@@ -50,7 +60,7 @@ bool RecordingRenderDevice::Present() {
 }
 
 void RecordingRenderDevice::Clear(unsigned flags, uint32_t argb, float) {
-  if (pending_.size() >= kMaxRecordsPerFrame) return;
+  if (!Usable() || pending_.size() >= kMaxRecordsPerFrame) return;
   DrawRecord r;
   r.kind = DrawRecord::Kind::Clear;
   r.state = state;
@@ -61,7 +71,7 @@ void RecordingRenderDevice::Clear(unsigned flags, uint32_t argb, float) {
 
 void RecordingRenderDevice::DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices,
                                                 int count) {
-  if (pending_.size() >= kMaxRecordsPerFrame) return;
+  if (!Usable() || pending_.size() >= kMaxRecordsPerFrame) return;
   DrawRecord r;
   r.kind = DrawRecord::Kind::Screen;
   r.state = state;
@@ -71,7 +81,7 @@ void RecordingRenderDevice::DrawScreenPrimitive(PrimitiveType type, const Screen
 }
 
 void RecordingRenderDevice::DrawMeshSubset(const DeviceMesh& mesh, int subset) {
-  if (pending_.size() >= kMaxRecordsPerFrame) return;
+  if (!Usable() || pending_.size() >= kMaxRecordsPerFrame) return;
   DrawRecord r;
   r.kind = DrawRecord::Kind::Mesh;
   r.state = state;
@@ -81,11 +91,12 @@ void RecordingRenderDevice::DrawMeshSubset(const DeviceMesh& mesh, int subset) {
 }
 
 std::unique_ptr<DeviceTexture> RecordingRenderDevice::CreateTexture(const Image& image) {
-  if (image.empty()) return nullptr;
+  if (image.empty() || !Usable()) return nullptr;
   return std::make_unique<RecordedTexture>(image.width, image.height);
 }
 
 std::unique_ptr<DeviceMesh> RecordingRenderDevice::CreateMesh(const MeshData& mesh) {
+  if (!Usable()) return nullptr;
   return std::make_unique<RecordedMesh>(int(mesh.subsets.size()));
 }
 

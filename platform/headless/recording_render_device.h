@@ -24,9 +24,13 @@ struct DrawRecord {
 
 // The "no drawing" device of the headless backend: every call is accepted and recorded, so
 // the games' drawing passes still run (and can be checked) without any pixels.
+// Like a GL device, it does nothing once its window is gone (windowAlive false), and reports
+// each call made then through onUseAfterWindowGone.
 class RecordingRenderDevice : public RenderDevice {
  public:
-  RecordingRenderDevice(int width, int height, std::function<void()> onPresent);
+  RecordingRenderDevice(int width, int height, std::function<void()> onPresent,
+                        std::shared_ptr<const bool> windowAlive = std::make_shared<bool>(true),
+                        std::function<void()> onUseAfterWindowGone = {});
 
   int backBufferWidth() const override { return width_; }
   int backBufferHeight() const override { return height_; }
@@ -48,9 +52,14 @@ class RecordingRenderDevice : public RenderDevice {
   int presentCount() const { return presents_; }
 
  private:
+  // Whether the window is there to draw for; reports the call when it is not.
+  bool Usable();
+
   int width_, height_;
   int presentationRate_ = 0;
   std::function<void()> onPresent_;
+  std::shared_ptr<const bool> windowAlive_;
+  std::function<void()> onUseAfterWindowGone_;
   std::vector<DrawRecord> pending_, lastFrame_;
   int presents_ = 0;
 };

@@ -26,16 +26,27 @@ class SdlGlContext : public GlContext {
  public:
   SdlGlContext(SDL_Window* window, SDL_GLContext context, int rate)
       : window_(window), context_(context), rate_(rate) {}
-  ~SdlGlContext() override { SDL_GL_DeleteContext(context_); }
+  ~SdlGlContext() override { Release(); }
 
-  bool MakeCurrent() override { return SDL_GL_MakeCurrent(window_, context_) == 0; }
+  bool MakeCurrent() override { return context_ && SDL_GL_MakeCurrent(window_, context_) == 0; }
   Size drawableSize() override {
     Size size;
-    SDL_GL_GetDrawableSize(window_, &size.width, &size.height);
+    if (window_) SDL_GL_GetDrawableSize(window_, &size.width, &size.height);
     return size;
   }
-  void SwapBuffers() override { SDL_GL_SwapWindow(window_); }
+  void SwapBuffers() override {
+    if (window_) SDL_GL_SwapWindow(window_);
+  }
   int presentationRate() override { return rate_; }
+  void Release() override {
+    if (!context_) return;
+    // SDL makes no context current first if this one is: nothing is left current on the
+    // window that is about to go.
+    SDL_GL_DeleteContext(context_);
+    context_ = nullptr;
+    window_ = nullptr;
+  }
+  bool released() const override { return context_ == nullptr; }
 
  private:
   SDL_Window* window_;
@@ -45,7 +56,7 @@ class SdlGlContext : public GlContext {
 
 }  // namespace
 
-std::unique_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
+std::shared_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
                                               bool waitForVsync) {
   SDL_GL_ResetAttributes();
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
@@ -73,7 +84,7 @@ std::unique_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAc
   } else {
     SDL_GL_SetSwapInterval(0);
   }
-  return std::make_unique<SdlGlContext>(window, context, rate);
+  return std::make_shared<SdlGlContext>(window, context, rate);
 }
 
 }  // namespace platform

@@ -8,7 +8,8 @@
 namespace platform {
 
 // A GL 3.3 core context on an SDL window; null when SDL cannot make one of the kind asked for.
-std::unique_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
+// The window must release it before the SDL window is destroyed.
+std::shared_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
                                               bool waitForVsync);
 
 }  // namespace platform

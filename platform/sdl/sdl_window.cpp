@@ -2,6 +2,8 @@
 
 #include <SDL_image.h>
 
+#include <vector>
+
 #include "platform/gl/gl_render_device.h"
 #include "platform/key_state.h"
 #include "platform/sdl/sdl_event_hub.h"
@@ -111,6 +113,10 @@ class SdlWindow : public Window {
 
   void Destroy() override {
     if (!window_) return;
+    // The devices' contexts go first, while the surface they are current on still exists.
+    for (auto& weak : contexts_)
+      if (auto context = weak.lock()) context->Release();
+    contexts_.clear();
     TheEventHub().Unregister(id_);
     SDL_DestroyWindow(window_);
     window_ = nullptr;
@@ -138,6 +144,7 @@ class SdlWindow : public Window {
     if (!window_) return nullptr;
     auto context = CreateSdlGlContext(window_, request.requireAccelerated, request.waitForVsync);
     if (!context) return nullptr;
+    contexts_.push_back(context);
     return CreateGlRenderDevice(std::move(context), request.backBufferWidth,
                                 request.backBufferHeight);
   }
@@ -157,6 +164,7 @@ class SdlWindow : public Window {
   std::string title_;
   WindowTimers timers_;
   KeyStateTracker keys_;
+  std::vector<std::weak_ptr<GlContext>> contexts_;  // of the devices made for this window
 };
 
 }  // namespace
