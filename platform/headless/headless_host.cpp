@@ -64,6 +64,7 @@ HeadlessWindow::HeadlessWindow(HeadlessHost& host, const WindowDesc& desc)
     Size screen = screenSize();
     position_ = {(screen.width - size_.width) / 2, (screen.height - size_.height) / 2};
   }
+  record_.Publish(desc.classNameCp932, desc.titleCp932);
 }
 
 HeadlessWindow::~HeadlessWindow() { host_.Forget(this); }

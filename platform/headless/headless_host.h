@@ -9,6 +9,7 @@
 #include "platform/headless/virtual_clock.h"
 #include "platform/host.h"
 #include "platform/key_state.h"
+#include "platform/window_record.h"
 #include "platform/window_timers.h"
 
 namespace platform {
@@ -62,7 +63,10 @@ class HeadlessWindow : public Window {
 
   bool PollEvent(Event& out) override;
   void WaitEvent(Event& out) override;
-  void SetTitle(const std::string& titleCp932) override { title_ = titleCp932; }
+  void SetTitle(const std::string& titleCp932) override {
+    title_ = titleCp932;
+    record_.SetTitle(titleCp932);
+  }
   std::string title() const override { return title_; }
   bool SetIconFromFile(const std::string& hostPath) override;
   Size clientSize() const override { return fullscreen_ ? screenSize() : size_; }
@@ -76,7 +80,10 @@ class HeadlessWindow : public Window {
   bool hasFocus() const override { return focus_ && !minimized_ && !destroyed_; }
   bool minimized() const override { return minimized_; }
   bool KeyHeld(uint8_t virtualKey) const override { return keys_.Held(virtualKey); }
-  void Destroy() override { destroyed_ = true; }
+  void Destroy() override {
+    destroyed_ = true;
+    record_.Withdraw();
+  }
   bool destroyed() const override { return destroyed_; }
   std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override;
   void PresentPixels(const Image& picture) override;
@@ -113,6 +120,7 @@ class HeadlessWindow : public Window {
   KeyStateTracker keys_;
   Image presented_;
   int presents_ = 0;
+  WindowRecord record_;
 };
 
 // The machine of the tests: a virtual clock, input and window events from a script, dialogs

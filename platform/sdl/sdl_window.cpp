@@ -7,6 +7,7 @@
 #include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_gl_context.h"
 #include "platform/text_encoding.h"
+#include "platform/window_record.h"
 #include "platform/window_timers.h"
 
 namespace platform {
@@ -17,6 +18,7 @@ class SdlWindow : public Window {
   SdlWindow(SDL_Window* window, const WindowDesc& desc)
       : window_(window), id_(SDL_GetWindowID(window)), title_(desc.titleCp932) {
     TheEventHub().Register(id_);
+    record_.Publish(desc.classNameCp932, desc.titleCp932);
   }
   ~SdlWindow() override { Destroy(); }
 
@@ -54,6 +56,7 @@ class SdlWindow : public Window {
   void SetTitle(const std::string& titleCp932) override {
     title_ = titleCp932;
     if (window_) SDL_SetWindowTitle(window_, Utf8FromCp932(titleCp932).c_str());
+    record_.SetTitle(titleCp932);
   }
   std::string title() const override { return title_; }
 
@@ -111,6 +114,7 @@ class SdlWindow : public Window {
 
   void Destroy() override {
     if (!window_) return;
+    record_.Withdraw();
     TheEventHub().Unregister(id_);
     SDL_DestroyWindow(window_);
     window_ = nullptr;
@@ -157,6 +161,7 @@ class SdlWindow : public Window {
   std::string title_;
   WindowTimers timers_;
   KeyStateTracker keys_;
+  WindowRecord record_;
 };
 
 }  // namespace
