@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,31 +13,13 @@
 #include "platform/lock_folder.h"
 #include "platform/named_lock.h"
 #include "platform/window_record.h"
+#include "tests/support/environment.h"
 #include "tests/support/temp_dir.h"
 
 namespace platform {
 namespace {
 
 constexpr char kShooterName[] = "Quivane Ver 0.75 F";
-
-// Sets an environment variable for the test and puts back what was there.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old, hadOld_ = true;
-    if (value) setenv(name, value, 1);
-    else unsetenv(name);
-  }
-  ~ScopedEnvironment() {
-    if (hadOld_) setenv(name_, old_.c_str(), 1);
-    else unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool hadOld_ = false;
-};
 
 // Another program, forked: it runs its body, which talks to the test one byte at a time, and
 // then waits until it is killed, holding whatever the body made.
@@ -90,8 +71,7 @@ class OtherProcess {
 
 class SingleInstance : public ::testing::Test {
  protected:
-  testing_support::TempDir locks;
-  ScopedEnvironment redirect{"GAMES_LOCK_DIR", locks.path().c_str()};
+  testing_support::TempLockFolder locks;
 
   size_t FilesInLockFolder() const {
     return size_t(std::distance(std::filesystem::directory_iterator(locks.path()), {}));
@@ -102,8 +82,8 @@ class SingleInstance : public ::testing::Test {
 
 TEST_F(SingleInstance, TheDefaultLockFolderIsTheUsersOwnAndPrivate) {
   testing_support::TempDir runtime;
-  ScopedEnvironment noRedirect("GAMES_LOCK_DIR", nullptr);
-  ScopedEnvironment xdg("XDG_RUNTIME_DIR", runtime.path().c_str());
+  testing_support::ScopedEnvironment noRedirect("GAMES_LOCK_DIR", nullptr);
+  testing_support::ScopedEnvironment xdg("XDG_RUNTIME_DIR", runtime.path().c_str());
   EXPECT_EQ(LockFolder(), runtime.File("games-locks"));
   struct stat info;
   ASSERT_EQ(stat(runtime.File("games-locks").c_str(), &info), 0);
@@ -185,8 +165,9 @@ TEST_F(SingleInstance, OfCopiesStartedTogetherExactlyOneIsFirst) {
 }
 
 TEST_F(SingleInstance, WithoutALockFolderAProgramRunsAsTheOnlyOne) {
-  testing_support::WriteFile(locks.File("a file"), "");
-  ScopedEnvironment broken("GAMES_LOCK_DIR", locks.File("a file").c_str());
+  const std::string notAFolder = locks.path() + "/a file";
+  testing_support::WriteFile(notAFolder, "");
+  testing_support::ScopedEnvironment broken("GAMES_LOCK_DIR", notAFolder.c_str());
   NamedLock lock = NamedLock::Acquire(kShooterName);
   EXPECT_FALSE(lock.holds());
   EXPECT_FALSE(lock.hadOtherHolder());
