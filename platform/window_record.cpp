@@ -28,10 +28,10 @@ std::string ClassPrefix(std::string_view classCp932) { return LockFileName("wind
 
 std::string NewWindowId() {
   static std::atomic<unsigned> counter{0};
-  std::random_device random;
+  std::random_device entropy;
   char id[64];
-  std::snprintf(id, sizeof id, "%ld-%u-%08x%08x", long(getpid()), counter++, unsigned(random()),
-                unsigned(random()));
+  std::snprintf(id, sizeof id, "%ld-%u-%08x%08x", long(getpid()), counter++, unsigned(entropy()),
+                unsigned(entropy()));
   return id;
 }
 
