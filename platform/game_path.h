@@ -24,4 +24,14 @@ std::string GameFolderOf(std::string_view gamePath);
 // Whether a file exists at the host path.
 bool FileExists(const std::string& hostPath);
 
+// The current working folder as a game path: CP932, '\\' between folders, no '\\' at the end
+// (the root alone is "\\"), so a game joins it to a relative path with one '\\'. Nothing when
+// it cannot be read (it was removed) or holds a character CP932 cannot express.
+std::optional<std::string> CurrentFolderGamePath();
+
+// Makes the folder and any missing folders above it, as the command interpreter's mkdir does.
+// True when the folder exists afterwards (an existing folder is no failure); false when it
+// cannot be made, e.g. a file stands in the way.
+bool MakeFolder(const std::string& hostPath);
+
 }  // namespace platform

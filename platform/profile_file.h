@@ -23,4 +23,16 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 int ReadProfileInt(std::string_view section, std::string_view key, int fallback,
                    const std::string& hostPath);
 
+// Sets key's value in section, as the Windows profile writer does, and saves the file all or
+// nothing (ReplaceFile). The key's line keeps everything but its value; a missing key is added
+// after the last non-blank line of its section (the first section of the name, the one the
+// reader reads); a missing section is added at the end of the file; a missing file is made.
+// Every other byte stays as it was, line ends included; new lines end in CR LF. False, with
+// nothing written, when the path exists but cannot be read (a folder, an unreadable file:
+// never replace what we could not read), when the file cannot be saved, or when a name or the
+// value would break the file's lines (a line end anywhere, ']' in the section, '=' in the key,
+// an empty name, a key that starts with '[').
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& hostPath);
+
 }  // namespace platform

@@ -13,6 +13,9 @@ enum class WindowSurface { Gl, Pixels };
 
 struct WindowDesc {
   std::string titleCp932;
+  // A window with a class name can be found by PublishedWindowShows while it exists; empty
+  // means not published.
+  std::string classNameCp932;
   int clientWidth = 640;
   int clientHeight = 480;
   WindowPlacement placement = WindowPlacement::TopLeft;

@@ -65,6 +65,7 @@ HeadlessWindow::HeadlessWindow(HeadlessHost& host, const WindowDesc& desc)
     Size screen = screenSize();
     position_ = {(screen.width - size_.width) / 2, (screen.height - size_.height) / 2};
   }
+  record_.Publish(desc.classNameCp932, desc.titleCp932);
 }
 
 HeadlessWindow::~HeadlessWindow() {
@@ -75,6 +76,7 @@ HeadlessWindow::~HeadlessWindow() {
 void HeadlessWindow::Destroy() {
   if (destroyed_) return;
   destroyed_ = true;
+  record_.Withdraw();
   *alive_ = false;
   for (auto& weak : contexts_)
     if (auto context = weak.lock()) context->Release();

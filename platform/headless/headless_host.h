@@ -9,6 +9,7 @@
 #include "platform/headless/virtual_clock.h"
 #include "platform/host.h"
 #include "platform/key_state.h"
+#include "platform/window_record.h"
 #include "platform/window_timers.h"
 
 namespace platform {
@@ -63,7 +64,10 @@ class HeadlessWindow : public Window {
 
   bool PollEvent(Event& out) override;
   void WaitEvent(Event& out) override;
-  void SetTitle(const std::string& titleCp932) override { title_ = titleCp932; }
+  void SetTitle(const std::string& titleCp932) override {
+    title_ = titleCp932;
+    record_.SetTitle(titleCp932);
+  }
   std::string title() const override { return title_; }
   bool SetIconFromFile(const std::string& hostPath) override;
   Size clientSize() const override { return fullscreen_ ? screenSize() : size_; }
@@ -118,6 +122,7 @@ class HeadlessWindow : public Window {
   KeyStateTracker keys_;
   Image presented_;
   int presents_ = 0;
+  WindowRecord record_;
 };
 
 // The machine of the tests: a virtual clock, input and window events from a script, dialogs

@@ -9,6 +9,7 @@
 #include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_gl_context.h"
 #include "platform/text_encoding.h"
+#include "platform/window_record.h"
 #include "platform/window_timers.h"
 
 namespace platform {
@@ -19,6 +20,7 @@ class SdlWindow : public Window {
   SdlWindow(SDL_Window* window, const WindowDesc& desc)
       : window_(window), id_(SDL_GetWindowID(window)), title_(desc.titleCp932) {
     TheEventHub().Register(id_);
+    record_.Publish(desc.classNameCp932, desc.titleCp932);
   }
   ~SdlWindow() override { Destroy(); }
 
@@ -56,6 +58,7 @@ class SdlWindow : public Window {
   void SetTitle(const std::string& titleCp932) override {
     title_ = titleCp932;
     if (window_) SDL_SetWindowTitle(window_, Utf8FromCp932(titleCp932).c_str());
+    record_.SetTitle(titleCp932);
   }
   std::string title() const override { return title_; }
 
@@ -117,6 +120,7 @@ class SdlWindow : public Window {
     for (auto& weak : contexts_)
       if (auto context = weak.lock()) context->Release();
     contexts_.clear();
+    record_.Withdraw();
     TheEventHub().Unregister(id_);
     SDL_DestroyWindow(window_);
     window_ = nullptr;
@@ -165,6 +169,7 @@ class SdlWindow : public Window {
   WindowTimers timers_;
   KeyStateTracker keys_;
   std::vector<std::weak_ptr<GlContext>> contexts_;  // of the devices made for this window
+  WindowRecord record_;
 };
 
 }  // namespace
