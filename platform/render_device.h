@@ -25,6 +25,8 @@ class TextureRef {
   explicit operator bool() const { return get() != nullptr; }
   friend bool operator==(const TextureRef& a, const DeviceTexture* b) { return a.get() == b; }
   friend bool operator!=(const TextureRef& a, const DeviceTexture* b) { return a.get() != b; }
+  friend bool operator==(const TextureRef& a, const TextureRef& b) { return a.get() == b.get(); }
+  friend bool operator!=(const TextureRef& a, const TextureRef& b) { return a.get() != b.get(); }
 
  private:
   const DeviceTexture* texture_ = nullptr;
@@ -124,6 +126,11 @@ class RenderDevice {
 
   // The back buffer's pixels, top row first; false on a device that does not draw.
   virtual bool ReadBackBuffer(Image& out) = 0;
+
+  // Replaces the texels of a texture this device made from (x, y), top-left origin, with the
+  // picture at its own size; the smaller mip levels follow. False, changing nothing, when the
+  // picture does not lie wholly inside the texture.
+  virtual bool UpdateTexture(DeviceTexture& texture, int x, int y, const Image& pixels) = 0;
 };
 
 // What a window is asked for when it makes a device.

@@ -388,6 +388,22 @@ class GlRenderDevice : public RenderDevice {
   GLuint screenVao_ = 0, screenVbo_ = 0, sampler_ = 0;
   GLuint boundTexture_ = 0;
   int width_ = 0, height_ = 0;
+
+ public:
+  bool UpdateTexture(DeviceTexture& texture, int x, int y, const Image& pixels) override {
+    if (pixels.empty() || x < 0 || y < 0 || x > texture.width() - pixels.width ||
+        y > texture.height() - pixels.height || !MakeCurrent())
+      return false;
+    GLuint name = static_cast<GlTexture&>(texture).name();
+    glBindTexture(GL_TEXTURE_2D, name);
+    boundTexture_ = name;
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, pixels.width, pixels.height, GL_BGRA,
+                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.pixels.data());
+    // CreateTexture made a full mip chain; it must keep showing the new texels.
+    glGenerateMipmap(GL_TEXTURE_2D);
+    return glGetError() == GL_NO_ERROR;
+  }
 };
 
 }  // namespace

@@ -100,4 +100,13 @@ std::unique_ptr<DeviceMesh> RecordingRenderDevice::CreateMesh(const MeshData& me
   return std::make_unique<RecordedMesh>(int(mesh.subsets.size()));
 }
 
+bool RecordingRenderDevice::UpdateTexture(DeviceTexture& texture, int x, int y,
+                                          const Image& pixels) {
+  if (pixels.empty() || x < 0 || y < 0 || x > texture.width() - pixels.width ||
+      y > texture.height() - pixels.height)
+    return false;
+  ++textureUpdates_;
+  return true;
+}
+
 }  // namespace platform

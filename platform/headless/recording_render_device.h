@@ -62,6 +62,14 @@ class RecordingRenderDevice : public RenderDevice {
   std::function<void()> onUseAfterWindowGone_;
   std::vector<DrawRecord> pending_, lastFrame_;
   int presents_ = 0;
+
+ public:
+  bool UpdateTexture(DeviceTexture& texture, int x, int y, const Image& pixels) override;
+  // Texture updates accepted so far, for tests of what is uploaded when.
+  int textureUpdateCount() const { return textureUpdates_; }
+
+ private:
+  int textureUpdates_ = 0;
 };
 
 }  // namespace platform
