@@ -36,9 +36,9 @@ bool GraphicsDevice::ResetDevice() {
       device = window.CreateRenderDevice(request);
       if (device) break;
     }
-    if (!device) return false;
+    if (!device) return Failed();
   } else if (!device->ResizeBackBuffer(backBufferWidth, backBufferHeight)) {
-    return false;
+    return Failed();
   }
   backBufferWidth = device->backBufferWidth();
   backBufferHeight = device->backBufferHeight();
@@ -46,6 +46,12 @@ bool GraphicsDevice::ResetDevice() {
   flipParity = true;
   lostSinceReset_ = false;
   return true;
+}
+
+bool GraphicsDevice::Failed() {
+  // The device still needs its reset: the next frame asks for it again instead of drawing.
+  lostSinceReset_ = true;
+  return false;
 }
 
 bool GraphicsDevice::PresentFrame() {

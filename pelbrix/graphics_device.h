@@ -19,7 +19,8 @@ class GraphicsDevice {
   explicit GraphicsDevice(platform::Window& window);
 
   // Creates the device if there is none, else gives it the current back-buffer size. False
-  // when no device could be made or the reset failed; the caller tries again later.
+  // when no device could be made or the reset failed; the device then reports NotReset until
+  // a reset succeeds, so the frame loop tries again on its next frame.
   bool ResetDevice();
   // Shows the back buffer; inverts the flip parity when that worked.
   bool PresentFrame();
@@ -46,5 +47,7 @@ class GraphicsDevice {
   int depthStencilFormat = kDepthFormatD16;
 
  private:
+  bool Failed();
+
   bool lostSinceReset_ = false;
 };

@@ -71,6 +71,22 @@ TEST(Shell, StartsInFullscreenAtTheFullscreenSize) {
   EXPECT_EQ(game.graphicsDevice->backBufferHeight, 768);
 }
 
+TEST(Shell, AFailedResetIsTriedAgainOnLaterFramesAndNothingIsDrawnMeanwhile) {
+  HeadlessHost host;
+  CountingGame game(host, Args{"-f", "-fw", "0"});  // no back buffer can be 0 pixels wide
+  ASSERT_TRUE(game.started());
+  // Back to the window after 200 ms: that reset succeeds.
+  host.Tap(200, dik::RETURN, Alt());
+  game.StopAfterMoves(30);
+  game.Run();
+  EXPECT_EQ(game.Count('D', 0, 200), 0) << "no frame is drawn into the old back buffer";
+  EXPECT_EQ(game.Count('R', 0, 200), 1) << "only the loop's first call: every reset failed";
+  EXPECT_GE(game.Count('L', 0, 200), 10) << "a reset is tried on each later frame";
+  EXPECT_EQ(game.Count('R', 200, 1e9), 1) << "the window's reset gives the game its device state";
+  EXPECT_GT(game.Count('D', 200, 1e9), 0);
+  EXPECT_EQ(game.graphicsDevice->backBufferWidth, 800);
+}
+
 TEST(Shell, EscapeClosesTheGameAtOnceWithExitCodeZero) {
   HeadlessHost host;
   host.Tap(200, dik::ESCAPE);
