@@ -96,6 +96,29 @@ class DeviceMesh {
 
 enum ClearFlags : unsigned { kClearTarget = 1, kClearDepth = 2 };
 
+// One object of an instanced mesh draw.
+struct MeshInstance {
+  Matrix world;
+  ColorValue colorScale{1, 1, 1, 1};
+  ColorValue colorOffset{0, 0, 0, 0};
+};
+
+// A vertex in world space with a colour (0xAARRGGBB) and texture coordinates: Direct3D's
+// position, diffuse and one texture-coordinate format.
+struct WorldVertex {
+  float x, y, z;
+  uint32_t color;
+  float u, v;
+};
+static_assert(sizeof(WorldVertex) == 24, "world vertices are 24 bytes, as the games fill them");
+
+// A textured quad in world space, its corners in strip order: top-left, top-right,
+// bottom-left, bottom-right. The texture (none: white) is read during the call only.
+struct WorldQuad {
+  const DeviceTexture* texture = nullptr;
+  WorldVertex corners[4];
+};
+
 // A drawing device in Direct3D 9's terms, drawing into a back buffer of its own (colour
 // A8R8G8B8, 16-bit depth) that Present shows in the window, scaled to fit when the window's
 // size differs (fullscreen).
@@ -118,7 +141,24 @@ class RenderDevice {
   // Clears the viewport's rectangle of the colour and/or depth buffer (kClearTarget | kClearDepth).
   virtual void Clear(unsigned flags, uint32_t argb, float depth) = 0;
   virtual void DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices, int count) = 0;
+  // The subset drawn with the state's world matrix and material.
   virtual void DrawMeshSubset(const DeviceMesh& mesh, int subset) = 0;
+
+  // Drawing many objects in one call. Each of these gives exactly the pixels of the same draws
+  // made one by one, in order, and leaves the state as it was.
+  //
+  // The subset once per instance: each with its own world matrix, and with the state's
+  // material scaled by the instance's colour scale (emissive also shifted by its offset). As
+  // many DrawMeshSubset calls with state.world and state.material set so.
+  virtual void DrawMeshSubsetInstances(const DeviceMesh& mesh, int subset,
+                                       const MeshInstance* instances, int count) = 0;
+  // Vertices in world space, transformed by the state's world, view and projection and not
+  // lit: their colour is the diffuse colour.
+  virtual void DrawWorldPrimitive(PrimitiveType type, const WorldVertex* vertices, int count) = 0;
+  // Quads in world space, each with its own texture. As many DrawWorldPrimitive calls
+  // (a four-vertex strip each) with state.texture set to each quad's texture; quads that
+  // follow each other with the same texture go out in one call.
+  virtual void DrawWorldQuads(const WorldQuad* quads, int count) = 0;
 
   // The picture is uploaded as it is; callers that want a power-of-two texture resize first.
   virtual std::unique_ptr<DeviceTexture> CreateTexture(const Image& image) = 0;

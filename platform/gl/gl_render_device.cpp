@@ -4,11 +4,22 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/gl/fixed_function_program.h"
+#include "platform/gl/gl_objects.h"
+#include "platform/gl/gl_state_cache.h"
+#include "platform/gl/stream_buffer.h"
 
 namespace platform {
 namespace {
+
+// The streaming buffers: a frame of small draws fits many times over before one is orphaned.
+constexpr size_t kScreenStreamBytes = size_t(1) << 20;
+constexpr size_t kWorldStreamBytes = size_t(2) << 20;
+// Quads of one world-quad run at most: their corners fill the world stream, and the quad index
+// buffer holds six indices for each.
+constexpr int kMaxQuadsPerRun = int(kWorldStreamBytes / (4 * sizeof(WorldVertex)));
 
 GLenum Factor(BlendFactor f) {
   switch (f) {
@@ -49,47 +60,19 @@ GLenum Primitive(PrimitiveType type) {
   return GL_TRIANGLES;
 }
 
-// Whether GL objects of the context can be deleted now: not once the window has released
-// the context, which took them all with it.
-bool CanDelete(GlContext& context) { return !context.released() && context.MakeCurrent(); }
-
-class GlTexture : public DeviceTexture {
- public:
-  GlTexture(std::shared_ptr<GlContext> context, GLuint name, int w, int h)
-      : context_(std::move(context)), name_(name), width_(w), height_(h) {}
-  ~GlTexture() override {
-    if (CanDelete(*context_)) glDeleteTextures(1, &name_);
-  }
-  int width() const override { return width_; }
-  int height() const override { return height_; }
-  GLuint name() const { return name_; }
-
- private:
-  std::shared_ptr<GlContext> context_;
-  GLuint name_;
-  int width_, height_;
-};
-
-class GlMesh : public DeviceMesh {
- public:
-  GlMesh(std::shared_ptr<GlContext> context, GLuint vao, GLuint vbo, GLuint ibo,
-         std::vector<MeshData::Subset> subsets)
-      : context_(std::move(context)), vao_(vao), vbo_(vbo), ibo_(ibo), subsets_(std::move(subsets)) {}
-  ~GlMesh() override {
-    if (!CanDelete(*context_)) return;
-    glDeleteVertexArrays(1, &vao_);
-    glDeleteBuffers(1, &vbo_);
-    glDeleteBuffers(1, &ibo_);
-  }
-  int subsetCount() const override { return int(subsets_.size()); }
-  GLuint vao() const { return vao_; }
-  const MeshData::Subset& subset(int i) const { return subsets_[i]; }
-
- private:
-  std::shared_ptr<GlContext> context_;
-  GLuint vao_, vbo_, ibo_;
-  std::vector<MeshData::Subset> subsets_;
-};
+// The attributes of a vertex layout that streams from one buffer: position (with its w when
+// there are four components), colour and texture coordinates.
+void SetStreamAttributes(GLint positionSize, GLsizei stride, size_t colorOffset, size_t uvOffset) {
+  glEnableVertexAttribArray(FixedFunctionProgram::kPosition);
+  glVertexAttribPointer(FixedFunctionProgram::kPosition, positionSize, GL_FLOAT, GL_FALSE, stride, nullptr);
+  // 0xAARRGGBB in memory is B, G, R, A: exactly what GL_BGRA reads.
+  glEnableVertexAttribArray(FixedFunctionProgram::kColor);
+  glVertexAttribPointer(FixedFunctionProgram::kColor, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                        reinterpret_cast<void*>(colorOffset));
+  glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
+  glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<void*>(uvOffset));
+}
 
 class GlRenderDevice : public RenderDevice {
  public:
@@ -99,29 +82,43 @@ class GlRenderDevice : public RenderDevice {
     if (!CanDelete(*context_)) return;
     program_.Release();
     DeleteTargets();
-    glDeleteVertexArrays(1, &screenVao_);
-    glDeleteBuffers(1, &screenVbo_);
+    GLuint arrays[] = {screenVao_, worldVao_};
+    glDeleteVertexArrays(2, arrays);
+    screenStream_.Release();
+    worldStream_.Release();
+    GLuint buffers[] = {quadIndices_, instanceBuffer_};
+    glDeleteBuffers(2, buffers);
     glDeleteSamplers(1, &sampler_);
   }
 
   bool Init(int width, int height) {
     if (!MakeCurrent()) return false;
     if (!program_.Build()) return false;
+    if (!screenStream_.Init(kScreenStreamBytes) || !worldStream_.Init(kWorldStreamBytes)) return false;
+
     glGenVertexArrays(1, &screenVao_);
-    glGenBuffers(1, &screenVbo_);
     glBindVertexArray(screenVao_);
-    glBindBuffer(GL_ARRAY_BUFFER, screenVbo_);
-    const GLsizei stride = sizeof(ScreenVertex);
-    glEnableVertexAttribArray(FixedFunctionProgram::kPosition);
-    glVertexAttribPointer(FixedFunctionProgram::kPosition, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<void*>(offsetof(ScreenVertex, x)));
-    // 0xAARRGGBB in memory is B, G, R, A: exactly what GL_BGRA reads.
-    glEnableVertexAttribArray(FixedFunctionProgram::kColor);
-    glVertexAttribPointer(FixedFunctionProgram::kColor, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
-                          reinterpret_cast<void*>(offsetof(ScreenVertex, color)));
-    glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
-    glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<void*>(offsetof(ScreenVertex, u)));
+    glBindBuffer(GL_ARRAY_BUFFER, screenStream_.name());
+    SetStreamAttributes(4, sizeof(ScreenVertex), offsetof(ScreenVertex, color), offsetof(ScreenVertex, u));
+
+    // World quads are drawn as indexed triangles, the two of each quad in the order a
+    // four-vertex strip gives them: (0, 1, 2) and (2, 1, 3).
+    std::vector<uint32_t> indices(size_t(kMaxQuadsPerRun) * 6);
+    for (uint32_t q = 0; q < uint32_t(kMaxQuadsPerRun); ++q) {
+      const uint32_t v = q * 4, corners[6] = {v, v + 1, v + 2, v + 2, v + 1, v + 3};
+      std::copy(corners, corners + 6, indices.begin() + q * 6);
+    }
+    glGenVertexArrays(1, &worldVao_);
+    glBindVertexArray(worldVao_);
+    glBindBuffer(GL_ARRAY_BUFFER, worldStream_.name());
+    SetStreamAttributes(3, sizeof(WorldVertex), offsetof(WorldVertex, color), offsetof(WorldVertex, u));
+    glGenBuffers(1, &quadIndices_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, quadIndices_);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
+                 indices.data(), GL_STATIC_DRAW);
+    glBindVertexArray(0);
+
+    glGenBuffers(1, &instanceBuffer_);
     glVertexAttrib3f(FixedFunctionProgram::kNormal, 0, 0, 0);
     glGenSamplers(1, &sampler_);
     glBindSampler(0, sampler_);
@@ -129,6 +126,7 @@ class GlRenderDevice : public RenderDevice {
     // is clockwise on the screen is clockwise in GL's window coordinates too.
     glFrontFace(GL_CW);
     glEnable(GL_SCISSOR_TEST);
+    cache_.Invalidate();
     if (!ResizeBackBuffer(width, height)) return false;
     return glGetError() == GL_NO_ERROR;
   }
@@ -201,7 +199,7 @@ class GlRenderDevice : public RenderDevice {
     }
     if (flags & kClearDepth) {
       glClearDepth(depth);
-      glDepthMask(GL_TRUE);  // a clear writes depth whatever the depth-write state
+      cache_.DepthMask(true);  // a clear writes depth whatever the depth-write state
       mask |= GL_DEPTH_BUFFER_BIT;
     }
     glClear(mask);
@@ -209,11 +207,12 @@ class GlRenderDevice : public RenderDevice {
 
   void DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices, int count) override {
     if (count < 3 || !MakeCurrent() || !framebuffer_) return;
-    ApplyState(true);
-    glBindVertexArray(screenVao_);
-    glBindBuffer(GL_ARRAY_BUFFER, screenVbo_);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(ScreenVertex)), vertices, GL_STREAM_DRAW);
-    glDrawArrays(Primitive(type), 0, count);
+    size_t offset = 0;
+    if (!screenStream_.Append(vertices, size_t(count) * sizeof(ScreenVertex), sizeof(ScreenVertex), offset))
+      return;
+    ApplyState(state, Geometry::Screen);
+    cache_.BindVertexArray(screenVao_);
+    glDrawArrays(Primitive(type), GLint(offset / sizeof(ScreenVertex)), count);
   }
 
   void DrawMeshSubset(const DeviceMesh& mesh, int subset) override {
@@ -221,10 +220,83 @@ class GlRenderDevice : public RenderDevice {
     if (subset < 0 || subset >= glMesh.subsetCount() || !MakeCurrent() || !framebuffer_) return;
     const MeshData::Subset& range = glMesh.subset(subset);
     if (range.indexCount == 0) return;
-    ApplyState(false);
-    glBindVertexArray(glMesh.vao());
-    glDrawElements(GL_TRIANGLES, GLsizei(range.indexCount), GL_UNSIGNED_INT,
-                   reinterpret_cast<void*>(size_t(range.firstIndex) * sizeof(uint32_t)));
+    ApplyState(state, Geometry::Mesh);
+    SetObject(state.world, {1, 1, 1, 1}, {0, 0, 0, 0});
+    cache_.BindVertexArray(glMesh.vao());
+    DrawRange(range);
+  }
+
+  void DrawMeshSubsetInstances(const DeviceMesh& mesh, int subset, const MeshInstance* instances,
+                               int count) override {
+    const auto& glMesh = static_cast<const GlMesh&>(mesh);
+    if (count <= 0 || subset < 0 || subset >= glMesh.subsetCount() || !MakeCurrent() || !framebuffer_)
+      return;
+    const MeshData::Subset& range = glMesh.subset(subset);
+    if (range.indexCount == 0) return;
+    ApplyState(state, Geometry::Mesh);
+    if (FixedFunctionProgram::NeedsWorldView(state)) {
+      // The specular highlight needs each object's own camera-space transform.
+      cache_.BindVertexArray(glMesh.vao());
+      for (int i = 0; i < count; ++i) {
+        SetObject(instances[i].world, instances[i].colorScale, instances[i].colorOffset);
+        DrawRange(range);
+      }
+      return;
+    }
+    bool lit = state.lighting;
+    instanceScratch_.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+      instanceScratch_[size_t(i)] = MakeObjectConstants(instances[i].world, state.view, state.projection,
+                                                        lit, instances[i].colorScale, instances[i].colorOffset);
+    glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(size_t(count) * sizeof(ObjectConstants)),
+                 instanceScratch_.data(), GL_STREAM_DRAW);
+    // Making the instanced vertex array (on the first instanced draw) binds it behind the
+    // cache's back.
+    cache_.BindVertexArray(0);
+    GLuint vao = glMesh.InstancedVao(instanceBuffer_);
+    cache_.BindVertexArray(vao);
+    glDrawElementsInstanced(GL_TRIANGLES, GLsizei(range.indexCount), GL_UNSIGNED_INT,
+                            reinterpret_cast<void*>(size_t(range.firstIndex) * sizeof(uint32_t)), count);
+    program_.ForgetObjectConstants();
+  }
+
+  void DrawWorldPrimitive(PrimitiveType type, const WorldVertex* vertices, int count) override {
+    if (count < 3 || !MakeCurrent() || !framebuffer_) return;
+    size_t offset = 0;
+    if (!worldStream_.Append(vertices, size_t(count) * sizeof(WorldVertex), sizeof(WorldVertex), offset))
+      return;
+    ApplyState(state, Geometry::World);
+    SetObject(state.world, {1, 1, 1, 1}, {0, 0, 0, 0});
+    cache_.BindVertexArray(worldVao_);
+    glDrawArrays(Primitive(type), GLint(offset / sizeof(WorldVertex)), count);
+  }
+
+  void DrawWorldQuads(const WorldQuad* quads, int count) override {
+    if (count <= 0 || !MakeCurrent() || !framebuffer_) return;
+    // The texture of each run is set on a copy of the state: the game's state stays as it is.
+    runState_ = state;
+    bool objectSet = false;
+    for (int first = 0; first < count;) {
+      const DeviceTexture* texture = quads[first].texture;
+      int end = first + 1;
+      while (end < count && end - first < kMaxQuadsPerRun && quads[end].texture == texture) ++end;
+      runCorners_.resize(size_t(end - first) * 4);
+      for (int q = first; q < end; ++q)
+        std::memcpy(&runCorners_[size_t(q - first) * 4], quads[q].corners, sizeof quads[q].corners);
+      size_t offset = 0;
+      if (!worldStream_.Append(runCorners_.data(), runCorners_.size() * sizeof(WorldVertex),
+                               4 * sizeof(WorldVertex), offset))
+        return;
+      runState_.texture = texture;
+      ApplyState(runState_, Geometry::World);
+      if (!objectSet) SetObject(state.world, {1, 1, 1, 1}, {0, 0, 0, 0});
+      objectSet = true;
+      cache_.BindVertexArray(worldVao_);
+      glDrawElementsBaseVertex(GL_TRIANGLES, GLsizei(end - first) * 6, GL_UNSIGNED_INT, nullptr,
+                               GLint(offset / sizeof(WorldVertex)));
+      first = end;
+    }
   }
 
   std::unique_ptr<DeviceTexture> CreateTexture(const Image& image) override {
@@ -232,12 +304,12 @@ class GlRenderDevice : public RenderDevice {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
+    cache_.NoteTextureBound(name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     // Rows go up top first, so v = 0 (t = 0) is the picture's top row, as in Direct3D.
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_BGRA,
                  GL_UNSIGNED_INT_8_8_8_8_REV, image.pixels.data());
     glGenerateMipmap(GL_TEXTURE_2D);
-    boundTexture_ = name;
     if (glGetError() != GL_NO_ERROR) {
       glDeleteTextures(1, &name);
       return nullptr;
@@ -251,7 +323,7 @@ class GlRenderDevice : public RenderDevice {
     glGenVertexArrays(1, &vao);
     glGenBuffers(1, &vbo);
     glGenBuffers(1, &ibo);
-    glBindVertexArray(vao);
+    cache_.BindVertexArray(vao);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.vertices.size() * sizeof(MeshVertex)),
                  mesh.vertices.data(), GL_STATIC_DRAW);
@@ -268,8 +340,7 @@ class GlRenderDevice : public RenderDevice {
     glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
     glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<void*>(offsetof(MeshVertex, u)));
-    glDisableVertexAttribArray(FixedFunctionProgram::kColor);
-    glBindVertexArray(0);
+    cache_.BindVertexArray(0);
     if (glGetError() != GL_NO_ERROR) {
       glDeleteVertexArrays(1, &vao);
       glDeleteBuffers(1, &vbo);
@@ -294,7 +365,24 @@ class GlRenderDevice : public RenderDevice {
     return true;
   }
 
+  bool UpdateTexture(DeviceTexture& texture, int x, int y, const Image& pixels) override {
+    if (pixels.empty() || x < 0 || y < 0 || x > texture.width() - pixels.width ||
+        y > texture.height() - pixels.height || !MakeCurrent())
+      return false;
+    GLuint name = static_cast<GlTexture&>(texture).name();
+    glBindTexture(GL_TEXTURE_2D, name);
+    cache_.NoteTextureBound(name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, pixels.width, pixels.height, GL_BGRA,
+                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.pixels.data());
+    // CreateTexture made a full mip chain; it must keep showing the new texels.
+    glGenerateMipmap(GL_TEXTURE_2D);
+    return glGetError() == GL_NO_ERROR;
+  }
+
  private:
+  enum class Geometry { Screen, Mesh, World };
+
   // Cheap when the context is already current (both backends check that first).
   bool MakeCurrent() { return context_->MakeCurrent(); }
 
@@ -303,6 +391,18 @@ class GlRenderDevice : public RenderDevice {
     if (colorBuffer_) glDeleteRenderbuffers(1, &colorBuffer_);
     if (depthBuffer_) glDeleteRenderbuffers(1, &depthBuffer_);
     framebuffer_ = colorBuffer_ = depthBuffer_ = 0;
+  }
+
+  void DrawRange(const MeshData::Subset& range) {
+    glDrawElements(GL_TRIANGLES, GLsizei(range.indexCount), GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(size_t(range.firstIndex) * sizeof(uint32_t)));
+  }
+
+  // The object constants of a draw that is not instanced.
+  void SetObject(const Matrix& world, const ColorValue& scale, const ColorValue& offset) {
+    bool lit = state.lighting;
+    program_.SetObjectConstants(MakeObjectConstants(world, state.view, state.projection, lit, scale, offset));
+    if (FixedFunctionProgram::NeedsWorldView(state)) program_.SetWorldView(world * state.view);
   }
 
   // The viewport rectangle, clipped to the back buffer, in GL's bottom-up window coordinates.
@@ -320,62 +420,42 @@ class GlRenderDevice : public RenderDevice {
   void ApplyViewportRect() {
     int x, y, w, h;
     ViewportRect(x, y, w, h);
-    glScissor(x, y, w, h);
+    cache_.Scissor(x, y, w, h);
   }
 
-  void ApplyState(bool pretransformed) {
-    const RenderState& s = state;
+  void ApplyState(const RenderState& s, Geometry geometry) {
     // Everything is clipped to the viewport. Transformed geometry is also mapped onto it;
     // screen vertices are in back-buffer pixels and map onto the whole back buffer.
-    int x, y, w, h;
-    ViewportRect(x, y, w, h);
-    glScissor(x, y, w, h);
+    ApplyViewportRect();
+    bool pretransformed = geometry == Geometry::Screen;
     if (pretransformed) {
-      glViewport(0, 0, width_, height_);
-      glDepthRange(0, 1);
+      cache_.Viewport(0, 0, width_, height_);
+      cache_.DepthRange(0, 1);
     } else {
       const Viewport& v = s.viewport;
-      glViewport(v.x, height_ - (v.y + v.height), v.width, v.height);
-      glDepthRange(v.minZ, v.maxZ);
+      cache_.Viewport(v.x, height_ - (v.y + v.height), v.width, v.height);
+      cache_.DepthRange(v.minZ, v.maxZ);
     }
-    if (s.blendEnabled) {
-      glEnable(GL_BLEND);
-      glBlendFunc(Factor(s.srcBlend), Factor(s.destBlend));
-    } else {
-      glDisable(GL_BLEND);
-    }
-    if (s.depthTest) {
-      glEnable(GL_DEPTH_TEST);
-      glDepthFunc(Compare(s.depthFunc));
-    } else {
-      glDisable(GL_DEPTH_TEST);
-    }
-    glDepthMask(s.depthWrite ? GL_TRUE : GL_FALSE);
-    if (s.cull == CullMode::None) {
-      glDisable(GL_CULL_FACE);
-    } else {
-      glEnable(GL_CULL_FACE);
-      // Front faces are the clockwise ones (glFrontFace(GL_CW)).
-      glCullFace(s.cull == CullMode::CounterClockwise ? GL_BACK : GL_FRONT);
-    }
+    cache_.Blend(s.blendEnabled, Factor(s.srcBlend), Factor(s.destBlend));
+    cache_.DepthTest(s.depthTest, Compare(s.depthFunc));
+    cache_.DepthMask(s.depthWrite);
+    // Front faces are the clockwise ones (glFrontFace(GL_CW)).
+    cache_.Cull(s.cull == CullMode::None ? GL_NONE
+                : s.cull == CullMode::CounterClockwise ? GL_BACK : GL_FRONT);
     const auto* texture = static_cast<const GlTexture*>(s.texture.get());
     GLuint name = texture ? texture->name() : 0;
-    if (name != boundTexture_) {
-      glBindTexture(GL_TEXTURE_2D, name);
-      boundTexture_ = name;
-    }
+    cache_.BindTexture(name);
     bool linearMin = s.minFilter == TextureFilter::Linear;
     GLenum minFilter = linearMin ? GL_LINEAR : GL_NEAREST;
     if (s.mipFilter == TextureFilter::Point)
       minFilter = linearMin ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST_MIPMAP_NEAREST;
     if (s.mipFilter == TextureFilter::Linear)
       minFilter = linearMin ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_LINEAR;
-    glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, GLint(minFilter));
-    glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER,
-                        s.magFilter == TextureFilter::Linear ? GL_LINEAR : GL_NEAREST);
+    cache_.SamplerFilters(sampler_, minFilter, s.magFilter == TextureFilter::Linear ? GL_LINEAR : GL_NEAREST);
     DrawInputs inputs;
     inputs.pretransformed = pretransformed;
-    inputs.hasVertexColor = pretransformed;
+    inputs.hasVertexColor = geometry != Geometry::Mesh;
+    inputs.lightable = geometry == Geometry::Mesh;
     inputs.textureBound = name != 0;
     inputs.targetWidth = float(width_);
     inputs.targetHeight = float(height_);
@@ -384,26 +464,15 @@ class GlRenderDevice : public RenderDevice {
 
   std::shared_ptr<GlContext> context_;
   FixedFunctionProgram program_;
+  GlStateCache cache_;
   GLuint framebuffer_ = 0, colorBuffer_ = 0, depthBuffer_ = 0;
-  GLuint screenVao_ = 0, screenVbo_ = 0, sampler_ = 0;
-  GLuint boundTexture_ = 0;
+  StreamBuffer screenStream_, worldStream_;
+  GLuint screenVao_ = 0, worldVao_ = 0, quadIndices_ = 0, instanceBuffer_ = 0, sampler_ = 0;
   int width_ = 0, height_ = 0;
-
- public:
-  bool UpdateTexture(DeviceTexture& texture, int x, int y, const Image& pixels) override {
-    if (pixels.empty() || x < 0 || y < 0 || x > texture.width() - pixels.width ||
-        y > texture.height() - pixels.height || !MakeCurrent())
-      return false;
-    GLuint name = static_cast<GlTexture&>(texture).name();
-    glBindTexture(GL_TEXTURE_2D, name);
-    boundTexture_ = name;
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, pixels.width, pixels.height, GL_BGRA,
-                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.pixels.data());
-    // CreateTexture made a full mip chain; it must keep showing the new texels.
-    glGenerateMipmap(GL_TEXTURE_2D);
-    return glGetError() == GL_NO_ERROR;
-  }
+  // Kept between calls so that drawing allocates nothing once they have grown.
+  std::vector<ObjectConstants> instanceScratch_;
+  std::vector<WorldVertex> runCorners_;
+  RenderState runState_;
 };
 
 }  // namespace

@@ -184,8 +184,10 @@ std::unique_ptr<RenderDevice> HeadlessWindow::CreateRenderDevice(const DeviceReq
                                       request.backBufferHeight);
       }
     } else {
+      bool keepRecords = o.drawing != HeadlessDrawing::CountingOnly;
       auto recording = std::make_unique<RecordingRenderDevice>(
-          request.backBufferWidth, request.backBufferHeight, onPresent, alive_, onUseAfterWindowGone);
+          request.backBufferWidth, request.backBufferHeight, onPresent, alive_,
+          onUseAfterWindowGone, keepRecords);
       recording->setPresentationRate(o.presentationRate);
       device = std::move(recording);
     }

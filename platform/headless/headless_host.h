@@ -18,8 +18,9 @@ class GlContext;
 class HeadlessHost;
 
 enum class HeadlessDrawing {
-  None,        // devices record their calls and draw nothing
-  OffscreenGl  // devices draw with GL into an offscreen back buffer that tests read back
+  None,         // devices record their calls and draw nothing
+  CountingOnly, // devices count their calls, keep nothing and allocate nothing while drawing
+  OffscreenGl   // devices draw with GL into an offscreen back buffer that tests read back
 };
 
 struct HeadlessOptions {

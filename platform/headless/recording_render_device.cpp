@@ -30,9 +30,11 @@ constexpr size_t kMaxRecordsPerFrame = 20000;
 
 RecordingRenderDevice::RecordingRenderDevice(int width, int height, std::function<void()> onPresent,
                                              std::shared_ptr<const bool> windowAlive,
-                                             std::function<void()> onUseAfterWindowGone)
+                                             std::function<void()> onUseAfterWindowGone,
+                                             bool keepRecords)
     : width_(width), height_(height), onPresent_(std::move(onPresent)),
-      windowAlive_(std::move(windowAlive)), onUseAfterWindowGone_(std::move(onUseAfterWindowGone)) {
+      windowAlive_(std::move(windowAlive)), onUseAfterWindowGone_(std::move(onUseAfterWindowGone)),
+      keepRecords_(keepRecords) {
   state.viewport = {0, 0, width, height, 0, 1};
 }
 
@@ -40,6 +42,14 @@ bool RecordingRenderDevice::Usable() {
   if (*windowAlive_) return true;
   if (onUseAfterWindowGone_) onUseAfterWindowGone_();
   return false;
+}
+
+DrawRecord* RecordingRenderDevice::Record(DrawRecord::Kind kind) {
+  if (!keepRecords_ || pending_.size() >= kMaxRecordsPerFrame) return nullptr;
+  DrawRecord& r = pending_.emplace_back();
+  r.kind = kind;
+  r.state = state;
+  return &r;
 }
 
 bool RecordingRenderDevice::ResizeBackBuffer(int width, int height) {
@@ -52,7 +62,7 @@ bool RecordingRenderDevice::ResizeBackBuffer(int width, int height) {
 
 bool RecordingRenderDevice::Present() {
   if (!Usable()) return false;
-  ++presents_;
+  ++counts_.presents;
   lastFrame_.swap(pending_);
   pending_.clear();
   if (onPresent_) onPresent_();
@@ -60,34 +70,62 @@ bool RecordingRenderDevice::Present() {
 }
 
 void RecordingRenderDevice::Clear(unsigned flags, uint32_t argb, float) {
-  if (!Usable() || pending_.size() >= kMaxRecordsPerFrame) return;
-  DrawRecord r;
-  r.kind = DrawRecord::Kind::Clear;
-  r.state = state;
-  r.clearFlags = flags;
-  r.clearColor = argb;
-  pending_.push_back(std::move(r));
+  if (!Usable()) return;
+  ++counts_.clears;
+  if (DrawRecord* r = Record(DrawRecord::Kind::Clear)) {
+    r->clearFlags = flags;
+    r->clearColor = argb;
+  }
 }
 
 void RecordingRenderDevice::DrawScreenPrimitive(PrimitiveType type, const ScreenVertex* vertices,
                                                 int count) {
-  if (!Usable() || pending_.size() >= kMaxRecordsPerFrame) return;
-  DrawRecord r;
-  r.kind = DrawRecord::Kind::Screen;
-  r.state = state;
-  r.primitive = type;
-  r.vertices.assign(vertices, vertices + count);
-  pending_.push_back(std::move(r));
+  if (!Usable()) return;
+  ++counts_.screenPrimitives;
+  if (DrawRecord* r = Record(DrawRecord::Kind::Screen)) {
+    r->primitive = type;
+    r->vertices.assign(vertices, vertices + count);
+  }
 }
 
 void RecordingRenderDevice::DrawMeshSubset(const DeviceMesh& mesh, int subset) {
-  if (!Usable() || pending_.size() >= kMaxRecordsPerFrame) return;
-  DrawRecord r;
-  r.kind = DrawRecord::Kind::Mesh;
-  r.state = state;
-  r.mesh = &mesh;
-  r.subset = subset;
-  pending_.push_back(std::move(r));
+  if (!Usable()) return;
+  ++counts_.meshSubsets;
+  if (DrawRecord* r = Record(DrawRecord::Kind::Mesh)) {
+    r->mesh = &mesh;
+    r->subset = subset;
+  }
+}
+
+void RecordingRenderDevice::DrawMeshSubsetInstances(const DeviceMesh& mesh, int subset,
+                                                    const MeshInstance* instances, int count) {
+  if (!Usable() || count <= 0) return;
+  ++counts_.instancedCalls;
+  counts_.meshInstances += count;
+  if (DrawRecord* r = Record(DrawRecord::Kind::MeshInstances)) {
+    r->mesh = &mesh;
+    r->subset = subset;
+    r->instances.assign(instances, instances + count);
+  }
+}
+
+void RecordingRenderDevice::DrawWorldPrimitive(PrimitiveType type, const WorldVertex* vertices,
+                                               int count) {
+  if (!Usable()) return;
+  ++counts_.worldPrimitives;
+  if (DrawRecord* r = Record(DrawRecord::Kind::World)) {
+    r->primitive = type;
+    r->worldVertices.assign(vertices, vertices + count);
+  }
+}
+
+void RecordingRenderDevice::DrawWorldQuads(const WorldQuad* quads, int count) {
+  if (!Usable() || count <= 0) return;
+  ++counts_.worldQuadCalls;
+  counts_.worldQuads += count;
+  for (int i = 0; i < count; ++i)
+    if (i == 0 || quads[i].texture != quads[i - 1].texture) ++counts_.worldQuadRuns;
+  if (DrawRecord* r = Record(DrawRecord::Kind::WorldQuads)) r->quads.assign(quads, quads + count);
 }
 
 std::unique_ptr<DeviceTexture> RecordingRenderDevice::CreateTexture(const Image& image) {
@@ -103,9 +141,9 @@ std::unique_ptr<DeviceMesh> RecordingRenderDevice::CreateMesh(const MeshData& me
 bool RecordingRenderDevice::UpdateTexture(DeviceTexture& texture, int x, int y,
                                           const Image& pixels) {
   if (pixels.empty() || x < 0 || y < 0 || x > texture.width() - pixels.width ||
-      y > texture.height() - pixels.height)
+      y > texture.height() - pixels.height || !Usable())
     return false;
-  ++textureUpdates_;
+  ++counts_.textureUpdates;
   return true;
 }
 
