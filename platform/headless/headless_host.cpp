@@ -178,7 +178,7 @@ HeadlessHost::HeadlessHost(HeadlessOptions options)
              options_.startSecondsSinceEpoch),
       input_(std::make_unique<HeadlessInput>(*this)),
       dialogs_(std::make_unique<HeadlessDialogs>(*this)),
-      audio_(clock_, options_.audioAvailable, options_.trackSeconds) {}
+      audio_(clock_, options_.audioAvailable, options_.trackSeconds, options_.recordAudioCalls) {}
 
 // Windows must be gone before their host: each one unregisters itself on destruction.
 HeadlessHost::~HeadlessHost() = default;

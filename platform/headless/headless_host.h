@@ -37,6 +37,7 @@ struct HeadlessOptions {
   Size screen{1920, 1080};
   bool audioAvailable = true;
   double trackSeconds = 120;  // how long every music track plays
+  bool recordAudioCalls = true;  // the audio's log of calls (see HeadlessAudio)
   std::string programFilePath = "/headless/bin/program";
   // After this much virtual time every window asks to be closed, so a test never hangs.
   uint64_t closeAfterMicros = 3600ull * 1000000;
