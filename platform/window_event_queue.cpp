@@ -1,8 +1,10 @@
 #include "platform/window_event_queue.h"
 
 namespace platform {
+namespace {
 
-bool WindowEventQueue::IsInput(EventType type) {
+// What the player does to a window, which a box owned by it swallows.
+bool IsInput(EventType type) {
   switch (type) {
     case EventType::FocusGained:
     case EventType::FocusLost:
@@ -15,6 +17,8 @@ bool WindowEventQueue::IsInput(EventType type) {
       return true;
   }
 }
+
+}  // namespace
 
 void WindowEventQueue::Push(const Event& e, bool boxOpen) {
   bool swallowed = boxOpen && IsInput(e.type);

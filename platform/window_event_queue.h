@@ -24,9 +24,6 @@ class WindowEventQueue {
   void Settle(KeyStateTracker& keys);
   bool HasEvent() const { return forProgram_ > 0; }
 
-  // Whether a modal box swallows this kind of event.
-  static bool IsInput(EventType type);
-
  private:
   struct Entry {
     Event event;
