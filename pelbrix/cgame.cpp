@@ -127,7 +127,7 @@ void CGame::ShowStartupFailure(bool suppressHint) {
   std::string text = kNeedsGraphics;
   if (!suppressHint) text += kResolutionHint;
   host.dialogs().ShowMessage(window.get(), platform::Cp932Literal(text), title,
-                             platform::MessageButtons::Ok);
+                             platform::MessageButtons::Ok, platform::MessageKind::Plain);
 }
 
 void CGame::Run() {
@@ -288,7 +288,8 @@ void CGame::WndProc(const WindowMessage& m) {
       if (confirmExit &&
           host.dialogs().ShowMessage(window.get(), platform::Cp932Literal(kQuitQuestion),
                                      platform::Cp932Literal(kQuitCaption),
-                                     platform::MessageButtons::OkCancel) != platform::MessageResult::Ok)
+                                     platform::MessageButtons::OkCancel,
+                                     platform::MessageKind::Plain) != platform::MessageResult::Ok)
         return;
       DestroyWindow();
       return;

@@ -66,6 +66,10 @@ class Window {
   virtual bool KeyHeld(uint8_t virtualKey) const = 0;
   virtual bool minimized() const = 0;
 
+  // The mouse cursor over the window: shown (the arrow) or hidden, as the shooters want it.
+  virtual void SetCursorVisible(bool visible) = 0;
+  virtual bool cursorVisible() const = 0;
+
   // Closes the window; it sends no more events.
   virtual void Destroy() = 0;
   virtual bool destroyed() const = 0;
@@ -76,7 +80,8 @@ class Window {
   virtual void PresentPixels(const Image& picture) = 0;
 
   // Timers: the window's event queue gets a Timer event with the id every period, when
-  // nothing else is waiting (see WindowTimers). Setting a running timer restarts it.
+  // nothing else is waiting (see WindowTimers). Setting a running timer restarts it. A period
+  // below 10 ms is raised to 10 ms, so a period of 0 or 1 ms gives 100 events a second.
   virtual void SetTimer(int id, uint32_t periodMicros) = 0;
   virtual void KillTimer(int id) = 0;
 };

@@ -3,7 +3,7 @@
 namespace platform {
 
 void WindowTimers::Set(int id, uint64_t periodMicros, uint64_t nowMicros) {
-  if (periodMicros == 0) periodMicros = 1;
+  if (periodMicros < kMinimumPeriodMicros) periodMicros = kMinimumPeriodMicros;
   timers_[id] = {periodMicros, nowMicros + periodMicros};
 }
 

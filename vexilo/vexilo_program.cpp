@@ -115,8 +115,15 @@ void VexiloProgram::ArmCountdown() {
 void VexiloProgram::ShowScoreBox() {
   std::string text = platform::Cp932Literal("貴方の点数は") + std::to_string(record.score) +
                      platform::Cp932Literal("です。");
+  // The box stands over the title: the game is back there when it opens, and the window's own
+  // repaints would show it behind the box at once.
+  if (record.state == GameRecord::kTitle) {
+    Message paint;
+    paint.kind = Message::Paint;
+    Dispatch(paint);
+  }
   host_.dialogs().ShowMessage(window_.get(), text, platform::Cp932Literal("おわり"),
-                              platform::MessageButtons::Ok);
+                              platform::MessageButtons::Ok, platform::MessageKind::Plain);
 }
 
 bool VexiloProgram::KeyHeld(int flag) const {

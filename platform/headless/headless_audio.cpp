@@ -11,20 +11,31 @@ bool NonEmptyFile(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
 }
 
-class HeadlessClip : public SoundClip {
- public:
-  explicit HeadlessClip(std::string path) : path_(std::move(path)) {}
-  double seconds() const override { return 1.0; }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 }  // namespace
 
+// A clip counts its plays in its file's entry of the audio's table (map entries stay put).
+class HeadlessAudio::HeadlessClip : public SoundClip {
+ public:
+  explicit HeadlessClip(Plays& plays) : plays_(plays) {}
+  double seconds() const override { return 1.0; }
+  Plays& plays() const { return plays_; }
+
+ private:
+  Plays& plays_;
+};
+
 void HeadlessAudio::Note(const std::string& what, const std::string& path, double v, double v2) {
-  calls_.push_back({clock_.nowMilliseconds(), what, path, v, v2});
+  if (recordCalls_) calls_.push_back({clock_.nowMilliseconds(), what, path, v, v2});
+}
+
+int HeadlessAudio::plays(const std::string& hostPath) const {
+  auto it = plays_.find(hostPath);
+  return it == plays_.end() ? 0 : it->second.count;
+}
+
+double HeadlessAudio::lastPlayMilliseconds(const std::string& hostPath) const {
+  auto it = plays_.find(hostPath);
+  return it == plays_.end() ? -1 : it->second.lastMilliseconds;
 }
 
 std::vector<AudioCall> HeadlessAudio::Calls(const std::string& what) const {
@@ -102,11 +113,14 @@ void HeadlessAudio::SetMusicBalance(float left, float right) {
 std::unique_ptr<SoundClip> HeadlessAudio::LoadSound(const std::string& hostPath) {
   Note("LoadSound", hostPath);
   if (!available_ || !NonEmptyFile(hostPath)) return nullptr;
-  return std::make_unique<HeadlessClip>(hostPath);
+  return std::make_unique<HeadlessClip>(plays_[hostPath]);
 }
 
 void HeadlessAudio::PlaySound(const SoundClip& clip) {
-  Note("PlaySound", static_cast<const HeadlessClip&>(clip).path());
+  Plays& plays = static_cast<const HeadlessClip&>(clip).plays();
+  ++plays.count;
+  plays.lastMilliseconds = clock_.nowMilliseconds();
+  ++totalPlays_;
 }
 
 }  // namespace platform

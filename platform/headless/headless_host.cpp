@@ -43,14 +43,14 @@ class HeadlessHost::HeadlessDialogs : public Dialogs {
   explicit HeadlessDialogs(HeadlessHost& host) : host_(host) {}
 
   MessageResult ShowMessage(const Window* owner, const std::string& textCp932,
-                            const std::string& captionCp932, MessageButtons buttons) override {
-    MessageResult answer = buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;
-    if (!host_.answers_.empty()) {
-      answer = host_.answers_.front();
-      host_.answers_.pop_front();
-    }
-    host_.shown_.push_back({textCp932, captionCp932, buttons, answer, owner != nullptr});
-    return answer;
+                            const std::string& captionCp932, MessageButtons buttons,
+                            MessageKind kind) override {
+    DialogRecord record;
+    record.textCp932 = textCp932;
+    record.captionCp932 = captionCp932;
+    record.buttons = buttons;
+    record.kind = kind;
+    return host_.ShowMessage(owner, std::move(record));
   }
 
  private:
@@ -87,23 +87,18 @@ bool HeadlessWindow::PollEvent(Event& out) {
   host_.DeliverDue();
   if (destroyed_) return false;
   uint64_t now = host_.clock_.nowMicros();
-  if (queue_.empty() && !closeSent_ && now >= host_.options_.closeAfterMicros) {
+  if (!queue_.HasEvent() && !closeSent_ && now >= host_.options_.closeAfterMicros) {
     closeSent_ = true;
     out = Event{};
     out.type = EventType::CloseRequested;
     return true;
   }
-  if (queue_.empty()) {
-    int id = 0;
-    if (!timers_.TakeDue(now, id)) return false;
-    out = Event{};
-    out.type = EventType::Timer;
-    out.timerId = id;
-    return true;
-  }
-  out = queue_.front();
-  queue_.pop_front();
-  keys_.Apply(out);
+  if (queue_.Take(out, keys_)) return true;
+  int id = 0;
+  if (!timers_.TakeDue(now, id)) return false;
+  out = Event{};
+  out.type = EventType::Timer;
+  out.timerId = id;
   return true;
 }
 
@@ -153,7 +148,7 @@ int HeadlessWindow::displayRefreshRate() const { return host_.options_.displayRe
 
 void HeadlessWindow::Deliver(const Event& e) {
   Apply(e);
-  queue_.push_back(e);
+  queue_.Push(e, boxOpen_);
 }
 
 void HeadlessWindow::Apply(const Event& e) {
@@ -205,7 +200,7 @@ HeadlessHost::HeadlessHost(HeadlessOptions options)
              options_.startSecondsSinceEpoch),
       input_(std::make_unique<HeadlessInput>(*this)),
       dialogs_(std::make_unique<HeadlessDialogs>(*this)),
-      audio_(clock_, options_.audioAvailable, options_.trackSeconds) {}
+      audio_(clock_, options_.audioAvailable, options_.trackSeconds, options_.recordAudioCalls) {}
 
 // Windows must be gone before their host: each one unregisters itself on destruction.
 HeadlessHost::~HeadlessHost() = default;
@@ -279,6 +274,32 @@ bool HeadlessHost::NextScheduled(uint64_t& micros) const {
 
 void HeadlessHost::OnKey(const Event& e) {
   keys_[e.key] = e.type == EventType::KeyDown ? 0x80 : 0;
+}
+
+MessageResult HeadlessHost::ShowMessage(const Window* owner, DialogRecord record) {
+  DeliverDue();  // what came before the box reaches its window as usual
+  Answer answer{record.buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok, 0};
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  record.answer = answer.result;
+  record.hadOwner = owner != nullptr;
+  record.shownAtMilliseconds = clock_.nowMilliseconds();
+  record.answerMilliseconds = answer.afterMilliseconds;
+  auto found = std::find(windows_.begin(), windows_.end(), owner);
+  HeadlessWindow* ownerWindow = found != windows_.end() ? *found : nullptr;
+  // The player looks at the box: time passes, and what the script does meanwhile to the owner
+  // is swallowed by the box.
+  if (ownerWindow) ownerWindow->boxOpen_ = true;
+  clock_.Advance(uint64_t(answer.afterMilliseconds * 1000));
+  DeliverDue();
+  if (ownerWindow) {
+    ownerWindow->boxOpen_ = false;
+    ownerWindow->queue_.Settle(ownerWindow->keys_);
+  }
+  shown_.push_back(std::move(record));
+  return answer.result;
 }
 
 void HeadlessHost::OnPresent() {

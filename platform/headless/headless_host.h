@@ -10,6 +10,7 @@
 #include "platform/host.h"
 #include "platform/key_state.h"
 #include "platform/window_record.h"
+#include "platform/window_event_queue.h"
 #include "platform/window_timers.h"
 
 namespace platform {
@@ -39,6 +40,7 @@ struct HeadlessOptions {
   Size screen{1920, 1080};
   bool audioAvailable = true;
   double trackSeconds = 120;  // how long every music track plays
+  bool recordAudioCalls = true;  // the audio's log of calls (see HeadlessAudio)
   std::string programFilePath = "/headless/bin/program";
   // After this much virtual time every window asks to be closed, so a test never hangs.
   uint64_t closeAfterMicros = 3600ull * 1000000;
@@ -48,8 +50,11 @@ struct DialogRecord {
   std::string textCp932;
   std::string captionCp932;
   MessageButtons buttons = MessageButtons::Ok;
+  MessageKind kind = MessageKind::Plain;
   MessageResult answer = MessageResult::Ok;
   bool hadOwner = false;
+  double shownAtMilliseconds = 0;  // virtual time; the answer came answerMilliseconds later
+  double answerMilliseconds = 0;
 };
 
 struct DeviceRequestRecord {
@@ -82,6 +87,8 @@ class HeadlessWindow : public Window {
   bool hasFocus() const override { return focus_ && !minimized_ && !destroyed_; }
   bool minimized() const override { return minimized_; }
   bool KeyHeld(uint8_t virtualKey) const override { return keys_.Held(virtualKey); }
+  void SetCursorVisible(bool visible) override { cursorVisible_ = visible; }
+  bool cursorVisible() const override { return cursorVisible_; }
   void Destroy() override;
   bool destroyed() const override { return destroyed_; }
   std::unique_ptr<RenderDevice> CreateRenderDevice(const DeviceRequest& request) override;
@@ -113,12 +120,14 @@ class HeadlessWindow : public Window {
   bool minimized_ = false;
   bool destroyed_ = false;
   bool closeSent_ = false;
+  bool cursorVisible_ = true;
+  bool boxOpen_ = false;  // a message box owned by the window is open
   RenderDevice* device_ = nullptr;
   // What the devices made for this window know of it: as on the real backend, their contexts
   // are released when the window goes, and every later use of them is a no-op.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   std::vector<std::weak_ptr<GlContext>> contexts_;
-  std::deque<Event> queue_;
+  WindowEventQueue queue_;
   WindowTimers timers_;
   KeyStateTracker keys_;
   Image presented_;
@@ -150,9 +159,13 @@ class HeadlessHost : public Host {
   void SetFocus(double milliseconds, bool focus);
   void SetController(int index, const ControllerState& state);
   void RemoveControllers();
-  // Answers for the next dialogs, in order; once they run out, dialogs answer with their
-  // first button.
-  void AnswerNextDialog(MessageResult answer) { answers_.push_back(answer); }
+  // Answers for the next dialogs, in order, each given after the player has looked at the box
+  // for this much virtual time; once they run out, dialogs answer with their first button at
+  // once. While a box is open the clock runs on: scripted events that fall in that time reach
+  // the box's owner as the real backend lets them (see Dialogs::ShowMessage).
+  void AnswerNextDialog(MessageResult answer, double afterMilliseconds = 0) {
+    answers_.push_back({answer, afterMilliseconds});
+  }
 
   VirtualClock& virtualClock() { return clock_; }
   HeadlessAudio& headlessAudio() { return audio_; }
@@ -178,6 +191,7 @@ class HeadlessHost : public Host {
   void OnKey(const Event& e);
   void OnPresent();
   void OnUseAfterWindowGone();
+  MessageResult ShowMessage(const Window* owner, DialogRecord record);
   void Forget(HeadlessWindow* window);
 
   HeadlessOptions options_;
@@ -189,7 +203,11 @@ class HeadlessHost : public Host {
   std::vector<HeadlessWindow*> windows_;
   KeyboardState keys_{};
   std::vector<ControllerState> controllers_;
-  std::deque<MessageResult> answers_;
+  struct Answer {
+    MessageResult result;
+    double afterMilliseconds;
+  };
+  std::deque<Answer> answers_;
   std::vector<DialogRecord> shown_;
   std::vector<DeviceRequestRecord> requests_;
   std::vector<std::string> documents_;

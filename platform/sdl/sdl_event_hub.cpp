@@ -15,7 +15,7 @@ void SdlEventHub::Unregister(Uint32 windowId) { queues_.erase(windowId); }
 
 void SdlEventHub::Push(Uint32 windowId, const Event& e) {
   auto it = queues_.find(windowId);
-  if (it != queues_.end()) it->second.push_back(e);
+  if (it != queues_.end()) it->second.Push(e, windowId == boxOwner_);
 }
 
 void SdlEventHub::Pump() {
@@ -26,7 +26,7 @@ void SdlEventHub::Pump() {
 bool SdlEventHub::WaitFor(Uint32 windowId, int timeoutMs) {
   Pump();
   Uint32 start = SDL_GetTicks();
-  while (queues_[windowId].empty()) {
+  while (!queues_[windowId].HasEvent()) {
     int wait = -1;
     if (timeoutMs >= 0) {
       int elapsed = int(SDL_GetTicks() - start);
@@ -40,20 +40,27 @@ bool SdlEventHub::WaitFor(Uint32 windowId, int timeoutMs) {
   return true;
 }
 
-bool SdlEventHub::Take(Uint32 windowId, Event& out) {
+bool SdlEventHub::Take(Uint32 windowId, Event& out, KeyStateTracker& keys) {
   auto it = queues_.find(windowId);
-  if (it == queues_.end() || it->second.empty()) return false;
-  out = it->second.front();
-  it->second.pop_front();
-  return true;
+  return it != queues_.end() && it->second.Take(out, keys);
+}
+
+void SdlEventHub::PumpAfterBox(Uint32 ownerId, KeyStateTracker& ownerKeys) {
+  boxOwner_ = ownerId;
+  Pump();
+  boxOwner_ = 0;
+  auto it = queues_.find(ownerId);
+  if (it != queues_.end()) it->second.Settle(ownerKeys);
 }
 
 void SdlEventHub::Dispatch(const SDL_Event& e) {
   Event out;
   switch (e.type) {
-    case SDL_QUIT:  // the last window closed from outside, or an interrupt signal
+    // The last window closed from outside, or an interrupt signal. Closing the last window
+    // sends it besides the window's own close event, so a box's owner swallows it as well.
+    case SDL_QUIT:
       out.type = EventType::CloseRequested;
-      for (auto& [id, queue] : queues_) queue.push_back(out);
+      for (auto& [id, queue] : queues_) queue.Push(out, id == boxOwner_);
       return;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/text_encoding.h"
@@ -50,9 +51,22 @@ class Utf8Locale {
 };
 
 class SdlDialogs : public Dialogs {
+  // SDL has no question icon; the information icon stands in for it.
+  static Uint32 FlagsOf(MessageKind kind) {
+    switch (kind) {
+      case MessageKind::Information:
+      case MessageKind::Question: return SDL_MESSAGEBOX_INFORMATION;
+      case MessageKind::Warning: return SDL_MESSAGEBOX_WARNING;
+      case MessageKind::Error: return SDL_MESSAGEBOX_ERROR;
+      case MessageKind::Plain: break;
+    }
+    return 0;
+  }
+
  public:
-  MessageResult ShowMessage(const Window*, const std::string& textCp932,
-                            const std::string& captionCp932, MessageButtons buttons) override {
+  MessageResult ShowMessage(const Window* owner, const std::string& textCp932,
+                            const std::string& captionCp932, MessageButtons buttons,
+                            MessageKind kind) override {
     std::string text = Utf8FromCp932(textCp932), caption = Utf8FromCp932(captionCp932);
     std::vector<SDL_MessageBoxButtonData> data;
     auto add = [&data](MessageResult result, const char* label, Uint32 flags) {
@@ -71,15 +85,18 @@ class SdlDialogs : public Dialogs {
         add(MessageResult::No, "いいえ", escape);
         break;
     }
-    // The box is modal to the whole program; it has no parent so it shows even in fullscreen.
-    SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION, nullptr, caption.c_str(), text.c_str(),
+    // With its owner as parent the window manager keeps the box over it, in fullscreen too.
+    SDL_MessageBoxData box{FlagsOf(kind), SdlWindowOf(owner), caption.c_str(), text.c_str(),
                            int(data.size()), data.data(), nullptr};
     int pressed = -1;
     int shown;
+    TheEventHub().Pump();  // what came before the box reaches the program as usual
     {
       Utf8Locale locale;
+      // The box blocks the program until answered, as the games expect.
       shown = SDL_ShowMessageBox(&box, &pressed);
     }
+    if (owner) DropInputGivenDuringBox(owner);
     if (shown != 0) {
       std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
       return buttons == MessageButtons::YesNo ? MessageResult::Yes : MessageResult::Ok;

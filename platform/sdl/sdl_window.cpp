@@ -27,10 +27,7 @@ class SdlWindow : public Window {
   bool PollEvent(Event& out) override {
     if (!window_) return false;
     TheEventHub().Pump();
-    if (TheEventHub().Take(id_, out)) {
-      keys_.Apply(out);
-      return true;
-    }
+    if (TheEventHub().Take(id_, out, keys_)) return true;
     int timer = 0;
     if (!timers_.TakeDue(NowMicros(), timer)) return false;
     out = Event{};
@@ -114,6 +111,13 @@ class SdlWindow : public Window {
     return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
   }
 
+  // SDL shows or hides the cursor over every window of the program; each program has one.
+  void SetCursorVisible(bool visible) override {
+    cursorVisible_ = visible;
+    if (window_) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+  }
+  bool cursorVisible() const override { return cursorVisible_; }
+
   void Destroy() override {
     if (!window_) return;
     // The devices' contexts go first, while the surface they are current on still exists.
@@ -121,11 +125,17 @@ class SdlWindow : public Window {
       if (auto context = weak.lock()) context->Release();
     contexts_.clear();
     record_.Withdraw();
+    if (!cursorVisible_) SDL_ShowCursor(SDL_ENABLE);
     TheEventHub().Unregister(id_);
     SDL_DestroyWindow(window_);
     window_ = nullptr;
   }
   bool destroyed() const override { return window_ == nullptr; }
+
+  SDL_Window* handle() const { return window_; }
+  void DropInputGivenDuringBox() {
+    if (window_) TheEventHub().PumpAfterBox(id_, keys_);
+  }
 
   void PresentPixels(const Image& picture) override {
     if (!window_ || picture.empty()) return;
@@ -165,6 +175,7 @@ class SdlWindow : public Window {
 
   SDL_Window* window_;
   Uint32 id_;
+  bool cursorVisible_ = true;
   std::string title_;
   WindowTimers timers_;
   KeyStateTracker keys_;
@@ -173,6 +184,17 @@ class SdlWindow : public Window {
 };
 
 }  // namespace
+
+SDL_Window* SdlWindowOf(const Window* window) {
+  auto* ours = dynamic_cast<const SdlWindow*>(window);
+  return ours ? ours->handle() : nullptr;
+}
+
+void DropInputGivenDuringBox(const Window* owner) {
+  // The owner is the program's own window, handed to the box as const; its queue changes.
+  if (auto* ours = dynamic_cast<const SdlWindow*>(owner))
+    const_cast<SdlWindow*>(ours)->DropInputGivenDuringBox();
+}
 
 std::unique_ptr<Window> CreateSdlWindow(const WindowDesc& desc) {
   int x = desc.placement == WindowPlacement::Centered ? SDL_WINDOWPOS_CENTERED : 0;

@@ -85,11 +85,29 @@ done
 [ -n "$box" ] || fail "no score box appeared after three misses"
 sleep 0.3
 import -window root "$shots/vexilo-scorebox.png"
+# Behind the box the window shows the title, not the last game frame.
+shot vexilo-behind-scorebox.png
+behind=$(compare -metric AE -fuzz 10% "$shots/vexilo-behind-scorebox.png" "$pictures/Titleback.bmp" null: 2>&1)
+echo "pixels behind the box that differ from the title: $behind"
+# The box is modal for the window: a click on the window (beside the box) while it is open is
+# not taken once it closes; otherwise it would start a new game.
+read -r bx by bw bh < <(xwininfo -id "$box" | awk '
+  /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+  /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+click_x=$(( x + 8 )); click_y=$(( y + h - 8 ))
+if [ "$click_x" -ge "$bx" ] && [ "$click_x" -lt $(( bx + bw )) ] && [ "$click_y" -ge "$by" ] && [ "$click_y" -lt $(( by + bh )) ]; then
+  click_x=$(( x + w - 8 ))
+fi
+xdotool mousemove "$click_x" "$click_y" click 1
+sleep 0.3
 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
 xdotool key Return
 sleep 0.6
 [ -z "$(score_box)" ] || fail "the score box stayed"
 shot vexilo-title-again.png
+after=$(compare -metric AE -fuzz 10% "$shots/vexilo-title-again.png" "$pictures/Titleback.bmp" null: 2>&1)
+echo "pixels after the box that differ from the title: $after"
+[ "${after%%.*}" -lt 2000 ] || fail "a click given to the window while the box was open started a game"
 
 # Closing the window ends the program.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/key_codes.h"
 
 namespace platform {
@@ -110,6 +112,25 @@ TEST(HeadlessHost, PresentWaitsForTheRefreshWhenVsyncIsOn) {
   EXPECT_EQ(host.virtualClock().nowMicros(), 20000u);
   device->Present();
   EXPECT_EQ(host.virtualClock().nowMicros(), 40000u);
+}
+
+TEST(HeadlessHost, TimersRunAtMostEveryTenMilliseconds) {
+  HeadlessOptions options;
+  options.clockReadCostMicros = 0;
+  HeadlessHost host(options);
+  auto window = NewWindow(host);
+  window->SetTimer(1, 0);
+  window->SetTimer(2, 1000);
+  window->SetTimer(3, 15625);  // the flag game's tick
+  std::map<int, int> events;
+  Event e;
+  for (uint64_t micros = 0; micros <= 100000; micros += 500) {
+    host.virtualClock().AdvanceTo(micros);
+    while (window->PollEvent(e)) ++events[e.timerId];
+  }
+  EXPECT_EQ(events[1], 10) << "a period of 0 runs every 10 ms";
+  EXPECT_EQ(events[2], 10) << "a period of 1 ms runs every 10 ms";
+  EXPECT_EQ(events[3], 6) << "a period above 10 ms is kept";
 }
 
 }  // namespace

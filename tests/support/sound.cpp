@@ -80,21 +80,4 @@ std::vector<std::pair<size_t, size_t>> SilentGaps(const std::vector<int16_t>& st
   return gaps;
 }
 
-std::vector<size_t> Onsets(const std::vector<int16_t>& stereo, size_t windowFrames, double jump) {
-  size_t frames = stereo.size() / 2;
-  std::vector<size_t> onsets;
-  double previous = 0;
-  for (size_t start = 0; start + windowFrames <= frames; start += windowFrames) {
-    double sum = 0;
-    for (size_t f = start; f < start + windowFrames; ++f) {
-      double v = stereo[2 * f] / 32768.0;
-      sum += v * v;
-    }
-    double level = std::sqrt(sum / windowFrames);
-    if (level - previous > jump) onsets.push_back(start);
-    previous = level;
-  }
-  return onsets;
-}
-
 }  // namespace testing_support

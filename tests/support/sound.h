@@ -21,8 +21,4 @@ std::vector<int16_t> ReadRawStereo(const std::string& path);
 // frame: each as (first frame, length in frames).
 std::vector<std::pair<size_t, size_t>> SilentGaps(const std::vector<int16_t>& stereo);
 
-// Frames where the level (RMS over windows of the given length) rises by more than jump,
-// relative to full scale: the starts of new sounds.
-std::vector<size_t> Onsets(const std::vector<int16_t>& stereo, size_t windowFrames, double jump);
-
 }  // namespace testing_support

@@ -185,12 +185,47 @@ TEST_F(VexiloTest, TimeoutOnTheLastLifeEndsTheGameWithTheScoreBox) {
   EXPECT_EQ(box.textCp932, platform::Cp932Literal("貴方の点数は2です。"));
   EXPECT_EQ(box.captionCp932, platform::Cp932Literal("おわり"));
   EXPECT_EQ(box.buttons, platform::MessageButtons::Ok);
+  EXPECT_EQ(box.kind, platform::MessageKind::Plain) << "the box shows no icon";
   EXPECT_TRUE(box.hadOwner);
   EXPECT_EQ(host.newestWindow()->title(), "Vexilo");
   // The window stays: Enter starts a new game.
   PressEnter();
   EXPECT_EQ(record().state, GameRecord::kPause);
   EXPECT_EQ(record().lives, 3);
+}
+
+TEST_F(VexiloTest, ScoreBoxStandsOverTheTitleNotTheLastGameFrame) {
+  UseBuiltPictures();
+  StartGameAndWaitForInstruction();
+  record().lives = 1;
+  ASSERT_TRUE(StepUntil([&] { return record().miss; }));
+  ASSERT_TRUE(StepUntil([&] { return !host.shownDialogs().empty(); }));
+  EXPECT_TRUE(host.newestWindow()->presented().pixels == program->pictures.titleBack.pixels)
+      << "the window behind the box shows the title";
+}
+
+TEST_F(VexiloTest, AClickOnTheWindowWhileTheScoreBoxIsOpenIsNotTakenAfterItCloses) {
+  StartGameAndWaitForInstruction();
+  record().lives = 1;
+  ASSERT_TRUE(StepUntil([&] { return record().miss; }));
+  ASSERT_TRUE(StepUntil([&] { return record().state == GameRecord::kPause; }, 40));
+  double boxOpens = now() + 100 * 15.625;
+  host.AnswerNextDialog(platform::MessageResult::Ok, 3000);  // the player reads it for 3 s
+  platform::Event click;
+  click.type = platform::EventType::MouseButtonDown;
+  click.x = 200;
+  click.y = 128;
+  host.At(boxOpens + 1000, click);
+  ASSERT_TRUE(StepUntil([&] { return !host.shownDialogs().empty(); }));
+  const platform::DialogRecord& box = host.shownDialogs()[0];
+  ASSERT_LT(box.shownAtMilliseconds, boxOpens + 1000);
+  ASSERT_GT(box.shownAtMilliseconds + box.answerMilliseconds, boxOpens + 1000)
+      << "the click came while the box was open";
+  Wait(500);
+  EXPECT_EQ(record().state, GameRecord::kTitle) << "the click was given to the box, not the game";
+  host.At(now(), click);
+  Steps(1);
+  EXPECT_EQ(record().state, GameRecord::kPause) << "a click after the box starts a game";
 }
 
 TEST_F(VexiloTest, HeldCorrectKeyIntoTheNextInstructionIsAMissOnItsRepeat) {
