@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <string>
+
+#include "platform/file_read.h"
 
 namespace platform {
 namespace {
@@ -13,6 +16,15 @@ namespace {
 constexpr int kFrequency = 44100;
 constexpr int kBufferFrames = 512;  // about 12 ms: the latency of a new effect
 constexpr int kInitialChannels = 16;
+
+// A sound file decoded whole into the device's format; null when it cannot be read (missing, a
+// folder, a read error) or is no sound.
+Mix_Chunk* LoadChunk(const std::string& hostPath) {
+  std::string bytes;
+  if (!ReadWholeFile(hostPath, bytes)) return nullptr;
+  SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+  return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+}
 
 class SdlClip : public SoundClip {
  public:
@@ -81,7 +93,7 @@ class SdlAudio : public Audio {
   bool OpenMusic(const std::string& hostPath) override {
     CloseMusic();
     if (!Open()) return false;
-    Mix_Chunk* chunk = Mix_LoadWAV(hostPath.c_str());
+    Mix_Chunk* chunk = LoadChunk(hostPath);
     if (!chunk) return false;
     Mix_HookMusic(nullptr, nullptr);
     track_.chunk = chunk;
@@ -126,7 +138,7 @@ class SdlAudio : public Audio {
 
   std::unique_ptr<SoundClip> LoadSound(const std::string& hostPath) override {
     if (!Open()) return nullptr;
-    Mix_Chunk* chunk = Mix_LoadWAV(hostPath.c_str());
+    Mix_Chunk* chunk = LoadChunk(hostPath);
     if (!chunk) return nullptr;
     double seconds = double(chunk->alen) / (sizeof(Sint16) * channels_ * frequency_);
     return std::make_unique<SdlClip>(chunk, seconds);

@@ -277,6 +277,16 @@ TEST(BadSoundFiles, AreRefused) {
   EXPECT_FALSE(music.OpenMusic(GamePathOf(dir.File("none.mp3"))));
   SoundEffect effect(host->audio(), GamePathOf(dir.File("bad.wav")));
   EXPECT_FALSE(effect.loaded());
+  testing_support::MakeFolder(dir.File("folder.mp3"));
+  testing_support::MakeUnreadableFile(dir.File("unreadable.wav"));
+  EXPECT_FALSE(music.OpenMusic(GamePathOf(dir.File("folder.mp3"))));
+  EXPECT_FALSE(music.OpenMusic(GamePathOf(dir.File("unreadable.wav"))));
+  EXPECT_FALSE(SoundEffect(host->audio(), GamePathOf(dir.File("folder.mp3"))).loaded());
+  EXPECT_FALSE(SoundEffect(host->audio(), GamePathOf(dir.File("unreadable.wav"))).loaded());
+  testing_support::WriteToneWav(dir.File("good.wav"), 0.1, 440, 0.5);
+  EXPECT_TRUE(SoundEffect(host->audio(), GamePathOf(dir.File("good.wav"))).loaded())
+      << "a sound read from memory decodes as from its file";
+  EXPECT_TRUE(music.OpenMusic(GamePathOf(dir.File("good.wav"))));
 }
 
 }  // namespace
