@@ -21,6 +21,23 @@ GlMesh::~GlMesh() {
   glDeleteBuffers(1, &ibo_);
 }
 
+std::unique_ptr<GlMesh> GlMesh::Create(std::shared_ptr<GlContext> context, const MeshData& mesh) {
+  GLuint vao = 0, buffers[2] = {0, 0};
+  glGenVertexArrays(1, &vao);
+  glGenBuffers(2, buffers);
+  auto made = std::make_unique<GlMesh>(std::move(context), vao, buffers[0], buffers[1], mesh.subsets);
+  glBindVertexArray(vao);
+  glBindBuffer(GL_ARRAY_BUFFER, buffers[0]);
+  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.vertices.size() * sizeof(MeshVertex)),
+               mesh.vertices.data(), GL_STATIC_DRAW);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[1]);
+  glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(mesh.indices.size() * sizeof(uint32_t)),
+               mesh.indices.data(), GL_STATIC_DRAW);
+  made->SetVertexAttributes();
+  if (glGetError() != GL_NO_ERROR) return nullptr;  // its destructor deletes what was made
+  return made;
+}
+
 void GlMesh::SetVertexAttributes() const {
   glBindBuffer(GL_ARRAY_BUFFER, vbo_);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo_);

@@ -37,6 +37,10 @@ class GlMesh : public DeviceMesh {
       : context_(std::move(context)), vao_(vao), vbo_(vbo), ibo_(ibo), subsets_(std::move(subsets)) {}
   ~GlMesh() override;
   int subsetCount() const override { return int(subsets_.size()); }
+  // A mesh's buffers and vertex array, or null when the GL refuses them. Leaves the vertex
+  // array it made bound.
+  static std::unique_ptr<GlMesh> Create(std::shared_ptr<GlContext> context, const MeshData& mesh);
+
   GLuint vao() const { return vao_; }
   // The vertex array for instanced draws, made with the device's instance buffer on first use.
   GLuint InstancedVao(GLuint instanceBuffer) const;

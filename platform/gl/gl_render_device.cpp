@@ -319,35 +319,10 @@ class GlRenderDevice : public RenderDevice {
 
   std::unique_ptr<DeviceMesh> CreateMesh(const MeshData& mesh) override {
     if (!MakeCurrent()) return nullptr;
-    GLuint vao = 0, vbo = 0, ibo = 0;
-    glGenVertexArrays(1, &vao);
-    glGenBuffers(1, &vbo);
-    glGenBuffers(1, &ibo);
-    cache_.BindVertexArray(vao);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.vertices.size() * sizeof(MeshVertex)),
-                 mesh.vertices.data(), GL_STATIC_DRAW);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(mesh.indices.size() * sizeof(uint32_t)),
-                 mesh.indices.data(), GL_STATIC_DRAW);
-    const GLsizei stride = sizeof(MeshVertex);
-    glEnableVertexAttribArray(FixedFunctionProgram::kPosition);
-    glVertexAttribPointer(FixedFunctionProgram::kPosition, 3, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<void*>(offsetof(MeshVertex, x)));
-    glEnableVertexAttribArray(FixedFunctionProgram::kNormal);
-    glVertexAttribPointer(FixedFunctionProgram::kNormal, 3, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<void*>(offsetof(MeshVertex, nx)));
-    glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
-    glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<void*>(offsetof(MeshVertex, u)));
     cache_.BindVertexArray(0);
-    if (glGetError() != GL_NO_ERROR) {
-      glDeleteVertexArrays(1, &vao);
-      glDeleteBuffers(1, &vbo);
-      glDeleteBuffers(1, &ibo);
-      return nullptr;
-    }
-    return std::make_unique<GlMesh>(context_, vao, vbo, ibo, mesh.subsets);
+    std::unique_ptr<DeviceMesh> made = GlMesh::Create(context_, mesh);
+    glBindVertexArray(0);  // Create left its vertex array bound; the cache says none
+    return made;
   }
 
   bool ReadBackBuffer(Image& out) override {

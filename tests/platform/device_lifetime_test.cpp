@@ -6,6 +6,7 @@
 #include "platform/headless/headless_host.h"
 #include "platform/headless/recording_render_device.h"
 #include "tests/support/offscreen.h"
+#include "tests/support/meshes.h"
 
 namespace platform {
 namespace {
@@ -21,20 +22,11 @@ void Quad(RenderDevice& d, float x, float y, float w, float h) {
   d.DrawScreenPrimitive(PrimitiveType::TriangleStrip, v, 4);
 }
 
-MeshData Triangle() {
-  MeshData m;
-  m.vertices = {{0, 0, 0, 0, 0, -1, 0, 0}, {0, 1, 0, 0, 0, -1, 0, 0}, {1, 0, 0, 0, 0, -1, 0, 0}};
-  m.indices = {0, 1, 2};
-  m.subsets = {{0, 3}};
-  m.materials.resize(1);
-  return m;
-}
-
 TEST(DeviceLifetime, AGlDeviceWhoseWindowIsGoneDoesNothingAndIsSafeToDestroy) {
   OffscreenDevice gl(16, 16);
   ASSERT_NE(gl.device, nullptr);
   auto texture = gl.device->CreateTexture(Image(4, 4, kWhite));
-  auto mesh = gl.device->CreateMesh(Triangle());
+  auto mesh = gl.device->CreateMesh(testing_support::OneTriangle());
   ASSERT_TRUE(texture && mesh);
   gl.device->state.texture = texture.get();
 
@@ -44,7 +36,7 @@ TEST(DeviceLifetime, AGlDeviceWhoseWindowIsGoneDoesNothingAndIsSafeToDestroy) {
   Quad(*gl.device, 0, 0, 8, 8);
   gl.device->DrawMeshSubset(*mesh, 0);
   EXPECT_EQ(gl.device->CreateTexture(Image(4, 4, kWhite)), nullptr);
-  EXPECT_EQ(gl.device->CreateMesh(Triangle()), nullptr);
+  EXPECT_EQ(gl.device->CreateMesh(testing_support::OneTriangle()), nullptr);
   EXPECT_FALSE(gl.device->ResizeBackBuffer(32, 32));
   Image pixels;
   EXPECT_FALSE(gl.device->ReadBackBuffer(pixels));
@@ -88,7 +80,7 @@ TEST(DeviceLifetime, TexturesAndMeshesMayOutliveTheirDevice) {
   OffscreenDevice gl(16, 16);
   ASSERT_NE(gl.device, nullptr);
   auto texture = gl.device->CreateTexture(Image(4, 4, kWhite));
-  auto mesh = gl.device->CreateMesh(Triangle());
+  auto mesh = gl.device->CreateMesh(testing_support::OneTriangle());
   gl.device.reset();
   texture.reset();
   mesh.reset();

@@ -7,26 +7,18 @@
 #include "platform/headless/headless_host.h"
 #include "platform/headless/recording_render_device.h"
 #include "tests/support/allocation_counter.h"
+#include "tests/support/meshes.h"
 
 namespace platform {
 namespace {
 
 using testing_support::AllocationCounter;
 
-MeshData Triangle() {
-  MeshData m;
-  m.vertices = {{0, 0, 0, 0, 0, -1, 0, 0}, {0, 1, 0, 0, 0, -1, 0, 0}, {1, 0, 0, 0, 0, -1, 0, 0}};
-  m.indices = {0, 1, 2};
-  m.subsets = {{0, 3}};
-  m.materials.resize(1);
-  return m;
-}
-
 // A frame of every kind of call: screen quads, meshes one by one and instanced, world quads.
 class Frame {
  public:
   explicit Frame(RenderDevice& device) : device_(device) {
-    mesh_ = device.CreateMesh(Triangle());
+    mesh_ = device.CreateMesh(testing_support::OneTriangle());
     texture_ = device.CreateTexture(Image(4, 4, 0xFFFFFFFF));
     instances_.resize(500);
     for (size_t i = 0; i < instances_.size(); ++i)

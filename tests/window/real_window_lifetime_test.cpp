@@ -6,18 +6,10 @@
 #include <cstdlib>
 
 #include "platform/sdl/sdl_host.h"
+#include "tests/support/meshes.h"
 
 namespace platform {
 namespace {
-
-MeshData Triangle() {
-  MeshData m;
-  m.vertices = {{0, 0, 0, 0, 0, -1, 0, 0}, {0, 1, 0, 0, 0, -1, 0, 0}, {1, 0, 0, 0, 0, -1, 0, 0}};
-  m.indices = {0, 1, 2};
-  m.subsets = {{0, 3}};
-  m.materials.resize(1);
-  return m;
-}
 
 class RealWindow : public ::testing::Test {
  protected:
@@ -41,7 +33,7 @@ class RealWindow : public ::testing::Test {
 
 TEST_F(RealWindow, ADeviceAndItsObjectsAreSafeAfterTheWindowIsDestroyed) {
   auto texture = device->CreateTexture(Image(4, 4, 0xFFFFFFFF));
-  auto mesh = device->CreateMesh(Triangle());
+  auto mesh = device->CreateMesh(testing_support::OneTriangle());
   ASSERT_TRUE(texture && mesh);
   device->state.texture = texture.get();
   device->Clear(kClearTarget, 0xFF000000, 1);
