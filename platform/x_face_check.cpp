@@ -1,5 +1,6 @@
 #include "platform/x_face_check.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -24,6 +25,8 @@ class XTokens {
       : body_(body), binary_(binary), floatBytes_(doubles ? 8 : 4) {}
 
   Token Next() { return binary_ ? NextBinary() : NextText(); }
+  // Whether the tokens ended inside a token (a string, a list, a name cut short).
+  bool broken() const { return broken_; }
 
  private:
   Token NextText() {
@@ -39,7 +42,8 @@ class XTokens {
         return Token{c == '{' ? Token::Open : Token::Close};
       } else if (c == '"' || c == '<') {
         size_t end = body_.find(c == '"' ? '"' : '>', at_ + 1);
-        at_ = end == std::string_view::npos ? body_.size() : end + 1;
+        if (end == std::string_view::npos) return Broken();
+        at_ = end + 1;
         return Token{Token::Other};
       } else {
         size_t start = at_;
@@ -78,38 +82,39 @@ class XTokens {
       --listLeft_;
       Token t{Token::Number};
       uint32_t value;
-      if (!Read(listItemBytes_, value)) return Token{};
+      if (!Read(listItemBytes_, value)) return Broken();
       t.hasValue = listIsIntegers_;
       t.value = value;
       return t;
     }
     uint32_t type;
-    if (!Read(2, type)) return Token{};
+    if (at_ == body_.size()) return Token{};
+    if (!Read(2, type)) return Broken();
     uint32_t count;
     switch (type) {
       case 1: {  // name: a count and the characters
-        if (!Read(4, count) || count > body_.size() - at_) return Token{};
+        if (!Read(4, count) || count > body_.size() - at_) return Broken();
         Token t{Token::Name, body_.substr(at_, count)};
         at_ += count;
         return t;
       }
       case 2:  // string: a count, the characters and a separator token
-        if (!Read(4, count) || !Skip(count, 1) || !Skip(1, 2)) return Token{};
+        if (!Read(4, count) || !Skip(count, 1) || !Skip(1, 2)) return Broken();
         return Token{Token::Other};
       case 3: {  // one integer
         Token t{Token::Number};
-        if (!Read(4, t.value)) return Token{};
+        if (!Read(4, t.value)) return Broken();
         t.hasValue = true;
         return t;
       }
       case 5:  // GUID
-        return Skip(1, 16) ? Token{Token::Other} : Token{};
+        return Skip(1, 16) ? Token{Token::Other} : Broken();
       case 6:  // integer list
       case 7:  // float list
-        if (!Read(4, count)) return Token{};
+        if (!Read(4, count)) return Broken();
         listIsIntegers_ = type == 6;
         listItemBytes_ = type == 6 ? 4 : floatBytes_;
-        if (uint64_t(count) * listItemBytes_ > body_.size() - at_) return Token{};
+        if (uint64_t(count) * listItemBytes_ > body_.size() - at_) return Broken();
         listLeft_ = count;
         return NextBinary();
       case 10: return Token{Token::Open};
@@ -119,8 +124,15 @@ class XTokens {
     }
   }
 
+  Token Broken() {
+    broken_ = true;
+    at_ = body_.size();
+    return Token{};
+  }
+
   std::string_view body_;
   bool binary_;
+  bool broken_ = false;
   size_t floatBytes_;
   size_t at_ = 0;
   uint32_t listLeft_ = 0;
@@ -150,7 +162,7 @@ bool ReadCount(XTokens& tokens, uint32_t& out) { return CountOf(tokens.Next(), o
 
 // The members of a Mesh or MeshNormals after its opening brace: a count of elements, the
 // elements (three numbers each), a count of faces, and each face as a count and that many
-// indices.
+// indices, at least one.
 bool FacesInRange(XTokens& tokens) {
   Token first = tokens.Next();
   if (first.kind == Token::Other) first = tokens.Next();  // the object's optional GUID
@@ -162,13 +174,99 @@ bool FacesInRange(XTokens& tokens) {
   if (!ReadCount(tokens, faces)) return false;
   for (uint32_t f = 0; f < faces; ++f) {
     uint32_t corners;
-    if (!ReadCount(tokens, corners)) return false;
+    // A face of no corners is none (the importer's later steps abort on it).
+    if (!ReadCount(tokens, corners) || corners == 0) return false;
     for (uint32_t k = 0; k < corners; ++k) {
       uint32_t index;
       if (!ReadCount(tokens, index) || index >= elements) return false;
     }
   }
   return true;
+}
+
+// The members of a MeshMaterialList after its opening brace, up to its closing brace: a count
+// of materials, a count of faces, each face's material, then the materials themselves, each
+// an inline Material object or a reference { Name }. Every face must name a listed material;
+// the importer fails outright on a list with faces and no materials.
+bool MaterialsInRange(XTokens& tokens) {
+  uint32_t declared, faces;
+  if (!ReadCount(tokens, declared) || !ReadCount(tokens, faces)) return false;
+  uint64_t largest = 0;
+  for (uint32_t f = 0; f < faces; ++f) {
+    uint32_t material;
+    if (!ReadCount(tokens, material)) return false;
+    largest = std::max<uint64_t>(largest, uint64_t(material) + 1);
+  }
+  uint64_t listed = 0;
+  int depth = 0;
+  std::string_view kind;  // the first name before an opening brace at the list's own level
+  for (Token t = tokens.Next(); t.kind != Token::End; t = tokens.Next()) {
+    if (t.kind == Token::Close) {
+      if (depth == 0) return faces == 0 || largest <= listed;
+      --depth;
+    } else if (t.kind == Token::Open) {
+      if (depth > 0 || !kind.empty()) {
+        if (depth == 0 && kind == "Material") ++listed;
+        ++depth;
+      } else {
+        // A reference: a name, maybe a GUID, and the closing brace.
+        Token name = tokens.Next();
+        if (name.kind != Token::Name) return false;
+        do t = tokens.Next(); while (t.kind == Token::Other);
+        if (t.kind != Token::Close) return false;
+        ++listed;
+      }
+      kind = {};
+    } else if (depth == 0 && t.kind == Token::Name && kind.empty()) {
+      kind = t.text;
+    }
+  }
+  return false;  // the file ends inside the list
+}
+
+// A count and that many elements of a fixed number of numbers each: the importer reserves
+// room for the count before it reads them, so a count the file does not hold is refused here.
+bool CountedNumbers(XTokens& tokens, uint64_t numbersEach) {
+  uint32_t count;
+  if (!ReadCount(tokens, count)) return false;
+  for (uint64_t i = 0; i < count * numbersEach; ++i)
+    if (tokens.Next().kind != Token::Number) return false;
+  return true;
+}
+
+bool TextureCoordsHeld(XTokens& tokens) { return CountedNumbers(tokens, 2); }
+bool VertexColorsHeld(XTokens& tokens) { return CountedNumbers(tokens, 5); }  // index, r, g, b, a
+
+// The frame's name, then a count of vertices with an index and a weight for each.
+bool SkinWeightsHeld(XTokens& tokens) {
+  return tokens.Next().kind == Token::Other && CountedNumbers(tokens, 2);
+}
+
+// The key type, a count of keys, and each key as a time, a count of values and the values.
+bool AnimationKeysHeld(XTokens& tokens) {
+  uint32_t type, keys;
+  if (!ReadCount(tokens, type) || !ReadCount(tokens, keys)) return false;
+  for (uint32_t k = 0; k < keys; ++k) {
+    uint32_t time, values;
+    if (!ReadCount(tokens, time) || !ReadCount(tokens, values)) return false;
+    for (uint32_t v = 0; v < values; ++v)
+      if (tokens.Next().kind != Token::Number) return false;
+  }
+  return true;
+}
+
+using ObjectCheck = bool (*)(XTokens&);
+
+// The check of an object's first members, by the object's kind; null for kinds that hold no
+// counts the importer trusts.
+ObjectCheck CheckFor(std::string_view kind) {
+  if (kind == "Mesh" || kind == "MeshNormals") return FacesInRange;
+  if (kind == "MeshMaterialList") return MaterialsInRange;
+  if (kind == "MeshTextureCoords") return TextureCoordsHeld;
+  if (kind == "MeshVertexColors") return VertexColorsHeld;
+  if (kind == "SkinWeights") return SkinWeightsHeld;
+  if (kind == "AnimationKey") return AnimationKeysHeld;
+  return nullptr;
 }
 
 }  // namespace
@@ -183,16 +281,16 @@ bool XFacesNameListedElements(std::string_view bytes) {
   Token previous{Token::Other};
   Token t = tokens.Next();
   while (t.kind != Token::End) {
+    ObjectCheck check = t.kind == Token::Name ? CheckFor(t.text) : nullptr;
     if (t.kind == Token::Name && t.text == "template") {
       // A declaration, not data: skip to its closing brace (declarations do not nest).
       while (t.kind != Token::End && t.kind != Token::Close) t = tokens.Next();
-    } else if (t.kind == Token::Name && (t.text == "Mesh" || t.text == "MeshNormals") &&
-               previous.kind != Token::Name) {
+    } else if (check && previous.kind != Token::Name) {
       // An object's kind is a name that no other name precedes (that would make it a name).
       Token next = tokens.Next();
       if (next.kind == Token::Name) next = tokens.Next();  // the object's own name
       if (next.kind == Token::Open) {
-        if (!FacesInRange(tokens)) return false;
+        if (!check(tokens)) return false;
         t = Token{Token::Other};
       } else {
         t = next;  // a reference such as { Mesh }, not an object
@@ -201,7 +299,7 @@ bool XFacesNameListedElements(std::string_view bytes) {
     previous = t;
     t = tokens.Next();
   }
-  return true;
+  return !tokens.broken();
 }
 
 }  // namespace platform

@@ -89,10 +89,12 @@ TEST(XMesh, RefusesFoldersAndUnreadableFiles) {
   }
 }
 
-// A triangle whose one face and material list are given.
-std::string Triangle(const std::string& face, const std::string& materialList) {
-  return "xof 0303txt 0032\n"
-         "Material Red { 1.0;0.0;0.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n"
+const char* const kRedMaterial = "Material Red { 1.0;0.0;0.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n";
+
+// A triangle whose one face and material list are given, after the file's own materials.
+std::string Triangle(const std::string& face, const std::string& materialList,
+                     const std::string& fileMaterials = kRedMaterial) {
+  return "xof 0303txt 0032\n" + fileMaterials +
          "Mesh Shape {\n"
          " 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;;\n"
          " 1; " + face + ";;\n"
@@ -161,6 +163,8 @@ TEST(XMesh, RefusesFacesThatNameWhatTheMeshDoesNotHave) {
       {Triangle("3;0,1,4000000000", "1; 1; 0;; {Red}"), "a vertex index beyond any count"},
       {Triangle("3;0,1,2", "1; 1; 1;; {Red}"), "a face drawn with a second material of one"},
       {Triangle("3;0,1,2", "1; 1; 7;;"), "a material index with no materials listed"},
+      {Triangle("3;0,1,2", "1; 1; 0;;", ""), "a material list that lists no material"},
+      {Triangle("3;0,1,2", "1; 1; 0;; Shade Red { }", ""), "a material list of another kind of object"},
   };
   testing_support::TempDir dir;
   for (const auto& c : cases) {
