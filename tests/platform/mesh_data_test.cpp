@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
@@ -102,13 +101,14 @@ std::string Triangle(const std::string& face, const std::string& materialList,
          "}\n";
 }
 
-const char* const kNormals = " MeshNormals { 1; 0.0;0.0;-1.0;; 1; 3;0,0,%d;; }\n";
+// The whole triangle with one more member before its material list.
+std::string WithMember(const std::string& member) {
+  std::string file = Triangle("3;0,1,2", "1; 1; 0;; {Red}");
+  return file.insert(file.rfind(" MeshMaterialList"), " " + member + "\n");
+}
 
 std::string WithNormalIndex(int index) {
-  char normals[80];
-  std::snprintf(normals, sizeof normals, kNormals, index);
-  std::string file = Triangle("3;0,1,2", "1; 1; 0;; {Red}");
-  return file.insert(file.rfind(" MeshMaterialList"), normals);
+  return WithMember("MeshNormals { 1; 0.0;0.0;-1.0;; 1; 3;0,0," + std::to_string(index) + ";; }");
 }
 
 // The same triangle in the binary encoding, its last face index given.
@@ -165,6 +165,10 @@ TEST(XMesh, RefusesFacesThatNameWhatTheMeshDoesNotHave) {
       {Triangle("3;0,1,2", "1; 1; 7;;"), "a material index with no materials listed"},
       {Triangle("3;0,1,2", "1; 1; 0;;", ""), "a material list that lists no material"},
       {Triangle("3;0,1,2", "1; 1; 0;; Shade Red { }", ""), "a material list of another kind of object"},
+      {Triangle("0", "1; 1; 0;; {Red}"), "a face of no corners"},
+      {WithMember("MeshTextureCoords { 2000000000; 0.0;0.0;; }"),
+       "more texture coordinates than the file holds"},
+      {BinaryTriangle(2).substr(0, BinaryTriangle(2).size() - 3), "a binary file cut inside a token"},
   };
   testing_support::TempDir dir;
   for (const auto& c : cases) {
