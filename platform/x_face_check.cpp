@@ -217,8 +217,12 @@ bool MaterialsInRange(XTokens& tokens) {
         ++listed;
       }
       kind = {};
-    } else if (depth == 0 && t.kind == Token::Name && kind.empty()) {
-      kind = t.text;
+    } else if (depth == 0 && t.kind == Token::Name) {
+      if (kind.empty()) kind = t.text;
+    } else if (depth == 0) {
+      // A stray number or string: more face indices than counted, say. The importer would
+      // take it for an unknown object and skip the next braces with it, material or not.
+      return false;
     }
   }
   return false;  // the file ends inside the list

@@ -166,6 +166,7 @@ TEST(XMesh, RefusesFacesThatNameWhatTheMeshDoesNotHave) {
       {Triangle("3;0,1,2", "1; 1; 0;;", ""), "a material list that lists no material"},
       {Triangle("3;0,1,2", "1; 1; 0;; Shade Red { }", ""), "a material list of another kind of object"},
       {Triangle("0", "1; 1; 0;; {Red}"), "a face of no corners"},
+      {Triangle("3;0,1,2", "1; 1; 0, 0;; {Red}"), "more face materials than counted"},
       {WithMember("MeshTextureCoords { 2000000000; 0.0;0.0;; }"),
        "more texture coordinates than the file holds"},
       {BinaryTriangle(2).substr(0, BinaryTriangle(2).size() - 3), "a binary file cut inside a token"},
