@@ -47,7 +47,13 @@ class XTokens {
         return Token{Token::Other};
       } else {
         size_t start = at_;
-        while (at_ < body_.size() && !IsBreak(body_[at_])) ++at_;
+        for (; at_ < body_.size() && !IsBreak(body_[at_]); ++at_) {
+          // Names and numbers are printable ASCII (text outside them may be anything only
+          // inside strings and comments); the importer reads other bytes its own way, so
+          // what it would make of them cannot be foreseen here.
+          auto byte = uint8_t(body_[at_]);
+          if (byte < 0x21 || byte > 0x7E) return Broken();
+        }
         std::string_view word = body_.substr(start, at_ - start);
         bool number = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
         return Token{number ? Token::Number : Token::Name, word};
