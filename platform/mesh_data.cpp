@@ -5,7 +5,7 @@
 #include <assimp/scene.h>
 
 #include "platform/file_read.h"
-#include "platform/x_face_check.h"
+#include "platform/x_file_check.h"
 
 namespace platform {
 namespace {
@@ -122,7 +122,7 @@ void ConvertScene(const aiScene& scene, MeshData& out) {
 
 bool DecodeXMesh(std::string_view bytes, MeshData& out) {
   out = MeshData();
-  if (bytes.empty() || !XFacesNameListedElements(bytes)) return false;
+  if (bytes.empty() || !XFileIsSound(bytes)) return false;
   try {
     Assimp::Importer importer;
     const aiScene* scene =
