@@ -327,7 +327,15 @@ bool XFileIsSound(std::string_view bytes) {
   if (bytes.size() < 16) return false;
   std::string_view encoding = bytes.substr(8, 4);
   if (encoding != "txt " && encoding != "bin ") return true;
-  XTokens tokens(bytes.substr(16), encoding == "bin ", bytes.substr(12, 4) == "0064");
+  bool binary = encoding == "bin ";
+  std::string_view body = bytes.substr(16);
+  // The importer reads a text file from the line after the header's: anything written on the
+  // header's line is not read.
+  if (!binary) {
+    size_t lineEnd = body.find_first_of("\r\n");
+    body = lineEnd == std::string_view::npos ? std::string_view() : body.substr(lineEnd + 1);
+  }
+  XTokens tokens(body, binary, bytes.substr(12, 4) == "0064");
   return XChecker(tokens).File();
 }
 

@@ -149,6 +149,10 @@ const char* const kMeshTemplate =
 TEST(XMesh, RefusesFilesTheImporterCannotReadSoundly) {
   std::string withTemplate = Triangle("3;0,1,2", "1; 1; 0;; {Red}");
   withTemplate.insert(withTemplate.find("Material"), kMeshTemplate);
+  // The importer does not read the rest of the header's line: here an opening brace that
+  // would make the whole file look like one object it skips.
+  std::string afterHeaderLine = Triangle("3;0,1,3", "1; 1; 0;; {Red}") + "}\n";
+  afterHeaderLine.insert(16, " Skipped {");
   const struct {
     std::string file;
     bool loads;
@@ -175,6 +179,7 @@ TEST(XMesh, RefusesFilesTheImporterCannotReadSoundly) {
       {WithMember("MeshTextureCoords { 2000000000; 0.0;0.0;; }"),
        false, "more texture coordinates than the file holds"},
       {BinaryTriangle(2).substr(0, BinaryTriangle(2).size() - 3), false, "a binary file cut inside a token"},
+      {afterHeaderLine, false, "a face naming a fourth vertex after text on the header's line"},
   };
   testing_support::TempDir dir;
   for (const auto& c : cases) {
