@@ -1,19 +1,16 @@
 #include "pelbrix/texture.h"
 
 #include "platform/game_path.h"
-#include "platform/image.h"
+#include "platform/texture_file.h"
 
 Texture::Texture(platform::RenderDevice* d, const std::string& path) : device(d) {
-  platform::Image image;
-  if (!device || !platform::LoadImageFile(platform::HostPath(path), image)) return;
-  int width = platform::NextPowerOfTwo(image.width);
-  int height = platform::NextPowerOfTwo(image.height);
-  texture = device->CreateTexture(platform::ResizeImage(image, width, height));
-  if (!texture) return;
-  textureWidth = width;
-  textureHeight = height;
-  imageWidth = image.width;
-  imageHeight = image.height;
+  platform::LoadedTexture loaded;
+  if (!device || !platform::LoadTextureFile(*device, platform::HostPath(path), loaded)) return;
+  texture = std::move(loaded.texture);
+  textureWidth = loaded.textureWidth;
+  textureHeight = loaded.textureHeight;
+  imageWidth = loaded.imageWidth;
+  imageHeight = loaded.imageHeight;
 }
 
 void Texture::Draw(float x, float y, float width, float height, float u, float v, float du,

@@ -6,11 +6,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/dds.h"
+#include "platform/dds_header.h"
+#include "platform/file_read.h"
+
 namespace platform {
 
-bool LoadImageFile(const std::string& hostPath, Image& out) {
-  out = Image();
-  SDL_Surface* loaded = IMG_Load(hostPath.c_str());
+namespace {
+
+// The file's extension, for the one format the image library cannot tell by its bytes (TGA).
+std::string ExtensionOf(const std::string& hostPath) {
+  size_t dot = hostPath.rfind('.');
+  size_t slash = hostPath.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return hostPath.substr(dot + 1);
+}
+
+bool DecodeWithImageLibrary(const std::string& bytes, const std::string& typeHint, Image& out) {
+  SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+  if (!stream) return false;
+  SDL_Surface* loaded = IMG_LoadTyped_RW(stream, 1, typeHint.c_str());
   if (!loaded) return false;
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(loaded);
@@ -26,6 +41,18 @@ bool LoadImageFile(const std::string& hostPath, Image& out) {
   SDL_FreeSurface(argb);
   out = std::move(image);
   return true;
+}
+
+}  // namespace
+
+bool LoadImageFile(const std::string& hostPath, Image& out) {
+  out = Image();
+  std::string bytes;
+  if (!ReadWholeFile(hostPath, bytes)) return false;
+  // DDS is told by its magic, whatever the file is called; the image library has no reader
+  // for it.
+  if (HasDdsMagic(bytes)) return DecodeDds(bytes, out);
+  return DecodeWithImageLibrary(bytes, ExtensionOf(hostPath), out);
 }
 
 bool SavePng(const std::string& hostPath, const Image& image) {

@@ -19,8 +19,9 @@ struct Image {
   bool empty() const { return pixels.empty(); }
 };
 
-// Reads png, bmp, jpg and the other formats of the image library; false (and an empty
-// image) when the file is missing or not a picture.
+// Reads png, bmp, jpg and the other formats of the image library, and DDS (told by its magic,
+// see dds.h); false (and an empty image) when the file is missing, a folder, unreadable or not
+// a picture.
 bool LoadImageFile(const std::string& hostPath, Image& out);
 // Writes a png; false when the file cannot be written.
 bool SavePng(const std::string& hostPath, const Image& image);

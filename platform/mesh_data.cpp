@@ -4,6 +4,9 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
+#include "platform/file_read.h"
+#include "platform/x_file_check.h"
+
 namespace platform {
 namespace {
 
@@ -48,20 +51,53 @@ void AppendNode(const aiScene& scene, const aiNode& node, const aiMatrix4x4& par
     AppendNode(scene, *node.mChildren[c], transform, vertices, indices);
 }
 
-}  // namespace
+// Whether the scene is whole as the code below reads it: every array it walks present, every
+// face index within its mesh's vertices, every material index within the materials, every node's
+// mesh index within the meshes. An importer can hand back a scene that breaks these for a
+// malformed file, and reading it as it is would go out of bounds.
+bool NodeIsSound(const aiScene& scene, const aiNode& node, int depth) {
+  // Deeper nesting than any model has would only exhaust the stack of the recursive walk.
+  constexpr int kMaxFrameDepth = 256;
+  if (depth > kMaxFrameDepth) return false;
+  if (node.mNumMeshes > 0 && !node.mMeshes) return false;
+  for (unsigned m = 0; m < node.mNumMeshes; ++m)
+    if (node.mMeshes[m] >= scene.mNumMeshes) return false;
+  if (node.mNumChildren > 0 && !node.mChildren) return false;
+  for (unsigned c = 0; c < node.mNumChildren; ++c)
+    if (!node.mChildren[c] || !NodeIsSound(scene, *node.mChildren[c], depth + 1)) return false;
+  return true;
+}
 
-bool LoadXMesh(const std::string& hostPath, MeshData& out) {
-  out = MeshData();
-  Assimp::Importer importer;
-  const aiScene* scene = importer.ReadFile(hostPath, kImportSteps);
-  if (!scene || !scene->mRootNode || scene->mNumMeshes == 0) return false;
+bool MeshIsSound(const aiScene& scene, const aiMesh& mesh) {
+  if (mesh.mMaterialIndex >= scene.mNumMaterials) return false;
+  if (mesh.mNumVertices > 0 && !mesh.mVertices) return false;
+  if (mesh.mNumFaces > 0 && !mesh.mFaces) return false;
+  for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+    const aiFace& face = mesh.mFaces[f];
+    if (face.mNumIndices > 0 && !face.mIndices) return false;
+    for (unsigned k = 0; k < face.mNumIndices; ++k)
+      if (face.mIndices[k] >= mesh.mNumVertices) return false;
+  }
+  return true;
+}
 
-  std::vector<std::vector<MeshVertex>> vertices(scene->mNumMaterials);
-  std::vector<std::vector<uint32_t>> indices(scene->mNumMaterials);
-  AppendNode(*scene, *scene->mRootNode, aiMatrix4x4(), vertices, indices);
+bool SceneIsSound(const aiScene& scene) {
+  if (!scene.mRootNode || scene.mNumMeshes == 0 || !scene.mMeshes) return false;
+  if (scene.mNumMaterials == 0 || !scene.mMaterials) return false;
+  for (unsigned i = 0; i < scene.mNumMaterials; ++i)
+    if (!scene.mMaterials[i]) return false;
+  for (unsigned i = 0; i < scene.mNumMeshes; ++i)
+    if (!scene.mMeshes[i] || !MeshIsSound(scene, *scene.mMeshes[i])) return false;
+  return NodeIsSound(scene, *scene.mRootNode, 0);
+}
 
-  for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
-    const aiMaterial& source = *scene->mMaterials[i];
+void ConvertScene(const aiScene& scene, MeshData& out) {
+  std::vector<std::vector<MeshVertex>> vertices(scene.mNumMaterials);
+  std::vector<std::vector<uint32_t>> indices(scene.mNumMaterials);
+  AppendNode(scene, *scene.mRootNode, aiMatrix4x4(), vertices, indices);
+
+  for (unsigned i = 0; i < scene.mNumMaterials; ++i) {
+    const aiMaterial& source = *scene.mMaterials[i];
     MeshMaterial material;
     material.diffuse = Color(source, AI_MATKEY_COLOR_DIFFUSE, material.diffuse);
     material.specular = Color(source, AI_MATKEY_COLOR_SPECULAR, material.specular);
@@ -80,7 +116,33 @@ bool LoadXMesh(const std::string& hostPath, MeshData& out) {
     for (uint32_t index : indices[i]) out.indices.push_back(base + index);
     out.subsets.push_back(subset);
   }
-  return true;
+}
+
+}  // namespace
+
+bool DecodeXMesh(std::string_view bytes, MeshData& out) {
+  out = MeshData();
+  if (bytes.empty() || !XFileIsSound(bytes)) return false;
+  try {
+    Assimp::Importer importer;
+    const aiScene* scene =
+        importer.ReadFileFromMemory(bytes.data(), bytes.size(), kImportSteps, "x");
+    if (!scene || !SceneIsSound(*scene)) return false;
+    ConvertScene(*scene, out);
+    return true;
+  } catch (...) {
+    // The importer reports failures by its result; anything that still escapes it (running
+    // out of memory on a hostile file) is a refused file too.
+    out = MeshData();
+    return false;
+  }
+}
+
+bool LoadXMesh(const std::string& hostPath, MeshData& out) {
+  out = MeshData();
+  std::string bytes;
+  if (!ReadWholeFile(hostPath, bytes)) return false;
+  return DecodeXMesh(bytes, out);
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/render_types.h"
@@ -37,7 +38,11 @@ struct MeshData {
 };
 
 // Reads a DirectX .x mesh (text or binary). Frames are collapsed into one mesh with their
-// transforms applied. False (and empty data) when the file is missing or not a mesh.
+// transforms applied. False (and empty data) when the file is missing, a folder or unreadable,
+// or is not a whole mesh: a face that names a vertex, a normal or a material the mesh does not
+// have refuses the whole file.
 bool LoadXMesh(const std::string& hostPath, MeshData& out);
+// The same for the bytes of a .x file.
+bool DecodeXMesh(std::string_view bytes, MeshData& out);
 
 }  // namespace platform

@@ -1,10 +1,11 @@
 #include "platform/sdl/sdl_window.h"
 
-#include <SDL_image.h>
+#include <SDL.h>
 
 #include <vector>
 
 #include "platform/gl/gl_render_device.h"
+#include "platform/image.h"
 #include "platform/key_state.h"
 #include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_gl_context.h"
@@ -61,7 +62,12 @@ class SdlWindow : public Window {
 
   bool SetIconFromFile(const std::string& hostPath) override {
     if (!window_) return false;
-    SDL_Surface* icon = IMG_Load(hostPath.c_str());
+    // Through the layer's picture reader, so an icon may be any picture the games read.
+    Image picture;
+    if (!LoadImageFile(hostPath, picture)) return false;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        picture.pixels.data(), picture.width, picture.height, 32, picture.width * 4,
+        SDL_PIXELFORMAT_ARGB8888);
     if (!icon) return false;
     SDL_SetWindowIcon(window_, icon);
     SDL_FreeSurface(icon);

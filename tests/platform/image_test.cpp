@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/dds.h"
 #include "tests/support/temp_dir.h"
 
 namespace platform {
@@ -84,6 +85,30 @@ TEST(Image, MissingOrBadFilesAreRefused) {
   EXPECT_TRUE(image.empty());
   testing_support::WriteFile(dir.File("bad.png"), "\x89PNG\r\n\x1a\nnot really");
   EXPECT_FALSE(LoadImageFile(dir.File("bad.png"), image));
+}
+
+TEST(Image, DdsIsToldByItsMagicWhateverTheFileIsCalled) {
+  testing_support::TempDir dir;
+  Image picture(2, 1);
+  picture.at(0, 0) = 0x80FF0000;
+  picture.at(1, 0) = 0xFF00FF00;
+  for (const char* name : {"p.dds", "p.png", "p"}) {
+    testing_support::WriteFile(dir.File(name), EncodeDds(picture, DdsFormat::A8R8G8B8));
+    Image back;
+    ASSERT_TRUE(LoadImageFile(dir.File(name), back)) << name;
+    EXPECT_EQ(back.pixels, picture.pixels) << name;
+  }
+}
+
+TEST(Image, FoldersAndUnreadableFilesAreRefused) {
+  testing_support::TempDir dir;
+  testing_support::MakeFolder(dir.File("folder.png"));
+  testing_support::MakeUnreadableFile(dir.File("unreadable.dds"));
+  for (const char* name : {"folder.png", "unreadable.dds"}) {
+    Image image(1, 1);
+    EXPECT_FALSE(LoadImageFile(dir.File(name), image)) << name;
+    EXPECT_TRUE(image.empty()) << name;
+  }
 }
 
 }  // namespace
