@@ -9,7 +9,7 @@ namespace platform {
 namespace {
 
 struct Token {
-  enum Kind { End, Name, Number, String, Guid, Open, Close, Other };
+  enum Kind { End, Name, Number, String, Guid, Separator, Open, Close, Other };
   Token(Kind k = End, std::string_view t = {}) : kind(k), text(t) {}
   Kind kind;
   std::string_view text;  // a name, or a number as written in a text file
@@ -17,8 +17,8 @@ struct Token {
   uint32_t value = 0;
 };
 
-// The tokens of a .x file after its 16-byte header, the same for both encodings: separators
-// dropped, lists of a binary file given one number at a time.
+// The tokens of a .x file after its 16-byte header, the same for both encodings: lists of a
+// binary file given one number at a time.
 class XTokens {
  public:
   XTokens(std::string_view body, bool binary, bool doubles)
@@ -32,8 +32,11 @@ class XTokens {
   Token NextText() {
     while (at_ < body_.size()) {
       char c = body_[at_];
-      if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',' || c == ';') {
+      if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
         ++at_;
+      } else if (c == ',' || c == ';') {
+        ++at_;
+        return Token{Token::Separator, c == ',' ? "," : ";"};
       } else if (c == '#' || (c == '/' && at_ + 1 < body_.size() && body_[at_ + 1] == '/')) {
         size_t end = body_.find('\n', at_);
         at_ = end == std::string_view::npos ? body_.size() : end;
@@ -125,9 +128,8 @@ class XTokens {
         return NextBinary();
       case 10: return Token{Token::Open};
       case 11: return Token{Token::Close};
-      case 19:  // comma
-      case 20:  // semicolon
-        return NextBinary();
+      case 19: return Token{Token::Separator, ","};
+      case 20: return Token{Token::Separator, ";"};
       case 31: return Token{Token::Name, "template"};
       default: return Token{Token::Other};  // punctuation and the words of template declarations
     }
@@ -182,9 +184,16 @@ class XChecker {
     held_ = true;
     heldToken_ = t;
   }
+  // Inside data the separators between values are passed over: the importer needs them where
+  // they are and fails on its own where they are not.
+  Token NextValue() {
+    Token t = Next();
+    while (t.kind == Token::Separator) t = Next();
+    return t;
+  }
 
   bool Count(uint32_t& out) {
-    Token t = Next();
+    Token t = NextValue();
     if (t.kind != Token::Number) return false;
     if (t.hasValue) {
       out = t.value;
@@ -204,7 +213,7 @@ class XChecker {
 
   bool Numbers(uint64_t count) {
     for (uint64_t i = 0; i < count; ++i)
-      if (Next().kind != Token::Number) return false;
+      if (NextValue().kind != Token::Number) return false;
     return true;
   }
 
@@ -217,8 +226,8 @@ class XChecker {
 
   // Mesh and MeshNormals: a count of elements (three numbers each), a count of faces, and each
   // face as a count of at least one corner and that many indices, each naming an element.
-  bool Faces() {
-    uint32_t elements, faces;
+  bool Faces(uint32_t& faces) {
+    uint32_t elements;
     if (!Count(elements) || !Numbers(uint64_t(elements) * 3) || !Count(faces)) return false;
     for (uint32_t f = 0; f < faces; ++f) {
       uint32_t corners;
@@ -245,7 +254,9 @@ class XChecker {
       needed = std::max<uint64_t>(needed, uint64_t(material) + 1);
     }
     uint64_t listed = 0;
-    return Objects(depth, &listed) && (faces == 0 || needed <= listed);
+    // The last index's separator is read with it, and a semicolon anywhere in the list is
+    // passed over.
+    return Objects(depth, 1, true, &listed) && (faces == 0 || needed <= listed);
   }
 
   // The key type, a count of keys, and each key as a time, a count of values and the values.
@@ -260,11 +271,23 @@ class XChecker {
   }
 
   // Members that are objects and references only, up to the closing brace. The importer
-  // takes any other token there for the kind of an unknown object and skips the next braces
-  // with it, so a stray number or string is refused. materials counts inline Material objects
-  // and references, where given.
-  bool Objects(int depth, uint64_t* materials = nullptr) {
+  // takes any other token there, a separator too, for the kind of an unknown object and skips
+  // the next braces with it, so such a token is refused. Before the first object, the
+  // separators that the importer reads with the data before them are allowed: trailing of
+  // either kind, and semicolons anywhere where it passes over them. materials counts inline
+  // Material objects and references, where given.
+  bool Objects(int depth, int trailing = 0, bool semicolonsPassed = false,
+               uint64_t* materials = nullptr) {
     for (Token t = Next();; t = Next()) {
+      if (t.kind == Token::Separator) {
+        if (trailing > 0) {
+          --trailing;
+          continue;
+        }
+        if (semicolonsPassed && t.text == ";") continue;
+        return false;
+      }
+      trailing = 0;
       if (t.kind == Token::Close) return true;
       if (t.kind == Token::Open) {
         if (Next().kind != Token::Name) return false;
@@ -302,16 +325,22 @@ class XChecker {
     if (t.kind != Token::Guid) PutBack(t);
 
     if (kind == "Frame" || kind == "AnimationSet" || kind == "Animation") return Objects(depth);
-    if (kind == "Mesh" || kind == "MeshNormals") return Faces() && Objects(depth);
+    uint32_t faces;
+    // The last index's separator is read with it, and one more after a face.
+    if (kind == "Mesh") return Faces(faces) && Objects(depth, faces > 0 ? 2 : 1);
     if (kind == "MeshMaterialList") return MaterialList(depth);
-    if (kind == "MeshTextureCoords") return CountedNumbers(2) && Objects(depth);
-    if (kind == "MeshVertexColors") return CountedNumbers(5) && Objects(depth);  // index, r, g, b, a
-    // Diffuse (4), power, specular (3) and emissive (3), then its texture's file name.
-    if (kind == "Material") return Numbers(11) && Objects(depth);
+    // Diffuse (4), power, specular (3) and emissive (3), each colour with a separator of its
+    // own after its last value's, then its texture's file name.
+    if (kind == "Material") return Numbers(11) && Objects(depth, 2);
+    // The objects below end their data with the closing brace, which the importer requires;
+    // what follows their data needs only balanced braces here.
+    if (kind == "MeshNormals") return Faces(faces) && Skip();
+    if (kind == "MeshTextureCoords") return CountedNumbers(2) && Skip();
+    if (kind == "MeshVertexColors") return CountedNumbers(5) && Skip();  // index, r, g, b, a
     // The frame's name, a count of vertices with an index and a weight each, the offset matrix.
     if (kind == "SkinWeights")
-      return Next().kind == Token::String && CountedNumbers(2) && Numbers(16) && Objects(depth);
-    if (kind == "AnimationKey") return AnimationKeys() && Objects(depth);
+      return NextValue().kind == Token::String && CountedNumbers(2) && Numbers(16) && Skip();
+    if (kind == "AnimationKey") return AnimationKeys() && Skip();
     return Skip();
   }
 

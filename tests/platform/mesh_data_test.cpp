@@ -176,6 +176,7 @@ TEST(XMesh, RefusesFilesTheImporterCannotReadSoundly) {
       {Triangle("3;0,1,2", "1; 1; 0;; Shade Red { }", ""), false, "a material list of another kind of object"},
       {Triangle("0", "1; 1; 0;; {Red}"), false, "a face of no corners"},
       {Triangle("3;0,1,2", "1; 1; 0, 0;; {Red}"), false, "more face materials than counted"},
+      {Triangle("3;0,1,2", "1; 1; 0;, {Red}"), false, "a comma where the importer looks for a material"},
       {WithMember("MeshTextureCoords { 2000000000; 0.0;0.0;; }"),
        false, "more texture coordinates than the file holds"},
       {BinaryTriangle(2).substr(0, BinaryTriangle(2).size() - 3), false, "a binary file cut inside a token"},
