@@ -10,6 +10,7 @@
 #include "platform/key_codes.h"
 #include "platform/text_encoding.h"
 #include "tests/pelbrix/counting_game.h"
+#include "tests/support/environment.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -26,13 +27,19 @@ const std::string kNeedsGraphics = platform::Cp932Literal(
     "DirectXの最新版、および最新のドライバが\n"
     "インストールされているかどうかご確認ください。\n");
 
+// The game reads and writes its high-score file in the folder it runs in.
+class Shell : public ::testing::Test {
+ protected:
+  testing_support::TempWorkingFolder work;
+};
+
 platform::KeyModifiers Alt() {
   platform::KeyModifiers m;
   m.alt = true;
   return m;
 }
 
-TEST(Shell, OpensAnEightHundredBySixHundredWindowAtTheTopLeft) {
+TEST_F(Shell, OpensAnEightHundredBySixHundredWindowAtTheTopLeft) {
   HeadlessHost host;
   CPelbrix game(host, 1, Args({}).argv());
   ASSERT_TRUE(game.started());
@@ -50,7 +57,7 @@ TEST(Shell, OpensAnEightHundredBySixHundredWindowAtTheTopLeft) {
   EXPECT_EQ(game.framesPerSecond, 60.0);
 }
 
-TEST(Shell, SizeOptionsSizeTheWindowAndTheBackBuffer) {
+TEST_F(Shell, SizeOptionsSizeTheWindowAndTheBackBuffer) {
   HeadlessHost host;
   Args args{"-w", "1024", "-h", "768"};
   CPelbrix game(host, args.argc(), args.argv());
@@ -61,7 +68,7 @@ TEST(Shell, SizeOptionsSizeTheWindowAndTheBackBuffer) {
   EXPECT_EQ(game.fullscreenHeight, 768);
 }
 
-TEST(Shell, StartsInFullscreenAtTheFullscreenSize) {
+TEST_F(Shell, StartsInFullscreenAtTheFullscreenSize) {
   HeadlessHost host;
   Args args{"-f", "-fw", "1024", "-fh", "768"};
   CPelbrix game(host, args.argc(), args.argv());
@@ -71,7 +78,7 @@ TEST(Shell, StartsInFullscreenAtTheFullscreenSize) {
   EXPECT_EQ(game.graphicsDevice->backBufferHeight, 768);
 }
 
-TEST(Shell, AFailedResetIsTriedAgainOnLaterFramesAndNothingIsDrawnMeanwhile) {
+TEST_F(Shell, AFailedResetIsTriedAgainOnLaterFramesAndNothingIsDrawnMeanwhile) {
   HeadlessHost host;
   CountingGame game(host, Args{"-f", "-fw", "0"});  // no back buffer can be 0 pixels wide
   ASSERT_TRUE(game.started());
@@ -87,7 +94,7 @@ TEST(Shell, AFailedResetIsTriedAgainOnLaterFramesAndNothingIsDrawnMeanwhile) {
   EXPECT_EQ(game.graphicsDevice->backBufferWidth, 800);
 }
 
-TEST(Shell, EscapeClosesTheGameAtOnceWithExitCodeZero) {
+TEST_F(Shell, EscapeClosesTheGameAtOnceWithExitCodeZero) {
   HeadlessHost host;
   host.Tap(200, dik::ESCAPE);
   Args args{};
@@ -96,7 +103,7 @@ TEST(Shell, EscapeClosesTheGameAtOnceWithExitCodeZero) {
   EXPECT_LT(host.virtualClock().nowMilliseconds(), 300);
 }
 
-TEST(Shell, CloseConfirmationCancelKeepsTheGameRunning) {
+TEST_F(Shell, CloseConfirmationCancelKeepsTheGameRunning) {
   HeadlessHost host;
   CountingGame game(host);
   ASSERT_TRUE(game.confirmExit);
@@ -118,7 +125,7 @@ TEST(Shell, CloseConfirmationCancelKeepsTheGameRunning) {
   EXPECT_LT(host.virtualClock().nowMilliseconds(), 520);
 }
 
-TEST(Shell, AltEnterTwiceComesBackToTheWindow) {
+TEST_F(Shell, AltEnterTwiceComesBackToTheWindow) {
   HeadlessHost host;
   Args args{"-ww", "640", "-wh", "480", "-fw", "1024", "-fh", "768"};
   CountingGame game(host, args);
@@ -146,7 +153,7 @@ TEST(Shell, AltEnterTwiceComesBackToTheWindow) {
   EXPECT_EQ(game.resetDevices, 3);
 }
 
-TEST(Shell, MaximiseRequestSwitchesToFullscreen) {
+TEST_F(Shell, MaximiseRequestSwitchesToFullscreen) {
   HeadlessHost host;
   CountingGame game(host);
   platform::Event maximize;
@@ -158,7 +165,7 @@ TEST(Shell, MaximiseRequestSwitchesToFullscreen) {
   EXPECT_TRUE(host.newestWindow()->fullscreen());
 }
 
-TEST(Shell, AcceleratorsNeedExactlyTheirModifiers) {
+TEST_F(Shell, AcceleratorsNeedExactlyTheirModifiers) {
   HeadlessHost host;
   CountingGame game(host);
   platform::KeyModifiers control;
@@ -174,7 +181,7 @@ TEST(Shell, AcceleratorsNeedExactlyTheirModifiers) {
   EXPECT_TRUE(host.openedDocuments().empty());
 }
 
-TEST(Shell, F1OpensTheHelpDocumentWhenThereIsOne) {
+TEST_F(Shell, F1OpensTheHelpDocumentWhenThereIsOne) {
   HeadlessHost host;
   CountingGame game(host);
   game.helpPath = "doc\\help.html";
@@ -185,7 +192,7 @@ TEST(Shell, F1OpensTheHelpDocumentWhenThereIsOne) {
   EXPECT_EQ(host.openedDocuments()[0], "doc/help.html");
 }
 
-TEST(Shell, MouseMessagesUpdateTheMouseFields) {
+TEST_F(Shell, MouseMessagesUpdateTheMouseFields) {
   HeadlessHost host;
   CountingGame game(host);
   platform::Event e;
@@ -209,7 +216,7 @@ TEST(Shell, MouseMessagesUpdateTheMouseFields) {
   EXPECT_FALSE(game.middleButtonDown);
 }
 
-TEST(Shell, ProgramFolderAndIcon) {
+TEST_F(Shell, ProgramFolderAndIcon) {
   testing_support::TempDir dir;
   platform::Image icon(16, 16, 0xFFFF8000);
   ASSERT_TRUE(platform::SavePng(dir.File("game.ico"), icon));
@@ -222,7 +229,7 @@ TEST(Shell, ProgramFolderAndIcon) {
   EXPECT_EQ(host.newestWindow()->iconPath(), dir.File("game.ico"));
 }
 
-TEST(Shell, WithoutAnyGlTheGameShowsTheMessageAndExitsWithOne) {
+TEST_F(Shell, WithoutAnyGlTheGameShowsTheMessageAndExitsWithOne) {
   HeadlessOptions options;
   options.refuseAllDevices = true;
   HeadlessHost host(options);
@@ -237,7 +244,7 @@ TEST(Shell, WithoutAnyGlTheGameShowsTheMessageAndExitsWithOne) {
   EXPECT_EQ(host.deviceRequests().size(), 4u) << "all four kinds were tried";
 }
 
-TEST(Shell, TheResolutionHintFollowsUnlessSuppressed) {
+TEST_F(Shell, TheResolutionHintFollowsUnlessSuppressed) {
   HeadlessOptions options;
   options.refuseAllDevices = true;
   HeadlessHost host(options);
@@ -249,7 +256,7 @@ TEST(Shell, TheResolutionHintFollowsUnlessSuppressed) {
   EXPECT_NE(text.find("-w 800 -h 600 -fw 1024 -fh 768"), std::string::npos);
 }
 
-TEST(Shell, WithoutAcceleratedGlTheSoftwareRendererIsUsed) {
+TEST_F(Shell, WithoutAcceleratedGlTheSoftwareRendererIsUsed) {
   HeadlessOptions options;
   options.refuseAcceleratedDevices = true;
   HeadlessHost host(options);
@@ -265,7 +272,7 @@ TEST(Shell, WithoutAcceleratedGlTheSoftwareRendererIsUsed) {
   EXPECT_TRUE(requests[3].granted);
 }
 
-TEST(Shell, PresentingAlternatesTheFlipParity) {
+TEST_F(Shell, PresentingAlternatesTheFlipParity) {
   HeadlessHost host;
   CPelbrix game(host, 1, Args({}).argv());
   bool afterStart = game.graphicsDevice->flipParity;  // one present at start-up

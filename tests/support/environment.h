@@ -1,4 +1,6 @@
 #pragma once
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -39,6 +41,28 @@ class TempLockFolder {
  private:
   TempDir folder_;
   ScopedEnvironment redirect_{"GAMES_LOCK_DIR", folder_.path().c_str()};
+};
+
+// A working folder of the test's own while the object lives: the games read and write their
+// settings and save files in the folder they run in, and tests run side by side.
+class TempWorkingFolder {
+ public:
+  TempWorkingFolder() {
+    char buffer[4096];
+    if (getcwd(buffer, sizeof buffer)) previous_ = buffer;
+    if (chdir(folder_.path().c_str()) != 0) previous_.clear();
+  }
+  ~TempWorkingFolder() {
+    if (!previous_.empty() && chdir(previous_.c_str()) != 0) std::abort();
+  }
+  TempWorkingFolder(const TempWorkingFolder&) = delete;
+  TempWorkingFolder& operator=(const TempWorkingFolder&) = delete;
+  const std::string& path() const { return folder_.path(); }
+  std::string File(const std::string& name) const { return folder_.File(name); }
+
+ private:
+  TempDir folder_;
+  std::string previous_;
 };
 
 }  // namespace testing_support
