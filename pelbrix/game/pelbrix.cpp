@@ -24,14 +24,15 @@ CPelbrix::CPelbrix(platform::Host& host, int argc, const char* const* argv)
       music(host.audio()) {
   // Esc ends the game at once; "-nce" therefore changes nothing here.
   confirmExit = false;
+  for (CTaskList* list : {&shipList, &bulletList, &effectList, &sceneList, &enemyList}) list->game = this;
   if (!started()) return;
   window->SetCursorVisible(false);
   titleImage = LoadTexture("title.png");
   logosImage = LoadTexture("logos.png");
-  for (auto& mesh : enemyMeshes) mesh = LoadMesh("magic");
-  shipMesh = LoadMesh("myship");
-  bulletMeshes[0] = LoadMesh("bullet");
-  bulletMeshes[1] = LoadMesh("bullet2");
+  for (Mesh*& mesh : enemyMeshes) mesh = Keep(LoadMesh("magic"));
+  shipMesh = Keep(LoadMesh("myship"));
+  bulletMeshes[0] = Keep(LoadMesh("bullet"));
+  bulletMeshes[1] = Keep(LoadMesh("bullet2"));
   font = LoadFont("font.png", kFontTable);
   crashSound = LoadSound("crash_boss.wav");
   scores.LoadHighScore(kHighScoreFile);
@@ -46,6 +47,11 @@ CPelbrix::~CPelbrix() {
   enemyList.Clear();
   shipList.Clear();
   sceneList.Clear();
+}
+
+Mesh* CPelbrix::Keep(std::unique_ptr<Mesh> mesh) {
+  meshes_.push_back(std::move(mesh));
+  return meshes_.back().get();
 }
 
 std::string CPelbrix::ResourcePath(const std::string& name) const {
@@ -74,7 +80,10 @@ std::unique_ptr<SoundEffect> CPelbrix::LoadSound(const std::string& name) {
 int CPelbrix::fieldSize() const { return graphicsDevice->backBufferHeight; }
 int CPelbrix::backBufferWidth() const { return graphicsDevice->backBufferWidth; }
 
-void CPelbrix::StartGame() { scores.StartGame(); }
+void CPelbrix::StartGame() {
+  scores.StartGame();
+  currentShip = CreateTask<CAppearingMyShip>(shipList);
+}
 
 void CPelbrix::PlayMusic(int index) {
   // FIXED: the script could name a track beyond the one-entry table and read past it; such a

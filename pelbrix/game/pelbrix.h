@@ -1,9 +1,15 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
+
+#include <algorithm>
 
 #include "pelbrix/bitmap_font.h"
 #include "pelbrix/cgame.h"
+#include "pelbrix/game/bullets.h"
+#include "pelbrix/game/crash_effect.h"
+#include "pelbrix/game/my_ship.h"
 #include "pelbrix/game/score_board.h"
 #include "pelbrix/game/task_list.h"
 #include "pelbrix/mesh.h"
@@ -11,14 +17,24 @@
 #include "pelbrix/sound_player.h"
 #include "pelbrix/texture.h"
 
+// The slot of a task list: the size the list was made for, or its largest task class where that
+// is larger (pointers make classes larger on a 64-bit build); never one that overflows.
+template <typename... Tasks>
+constexpr int SlotBytes(int bytes) {
+  return std::max({bytes, int(sizeof(Tasks))...});
+}
+
 // The dodging shooter's game object: its resources, the five task lists, the score and the
 // best score. Move and Draw run the lists in their fixed orders; the drawing pass scores.
 class CPelbrix : public CGame {
  public:
   // Capacities of the task lists, and their slots in bytes (the allocation granularity).
-  static constexpr int kShipSlots = 2, kShipSlotBytes = 60;
-  static constexpr int kBulletSlots = 2000, kBulletSlotBytes = 76;
-  static constexpr int kEffectSlots = 2000, kEffectSlotBytes = 52;
+  static constexpr int kShipSlots = 2;
+  static constexpr int kShipSlotBytes = SlotBytes<CNormalMyShip, CRevivalMyShip, CAppearingMyShip>(60);
+  static constexpr int kBulletSlots = 2000;
+  static constexpr int kBulletSlotBytes = SlotBytes<CBullet, CDirBullet, CAimBullet>(76);
+  static constexpr int kEffectSlots = 2000;
+  static constexpr int kEffectSlotBytes = SlotBytes<CMyShipCrash>(52);
   static constexpr int kSceneSlots = 10, kSceneSlotBytes = 56;
   static constexpr int kEnemySlots = 500, kEnemySlotBytes = 200;
   static constexpr int kEnemyMeshes = 6;
@@ -31,7 +47,7 @@ class CPelbrix : public CGame {
   void Draw() override;
   void OnResetDevice() override;
 
-  // A new game from the title: score 0 at rate 50.
+  // A new game from the title: score 0 at rate 50, and the ship flying in as the live ship.
   void StartGame();
   // Plays track `index` of the track table from its start at full volume. The table has one
   // entry, so any other index changes nothing.
@@ -49,9 +65,11 @@ class CPelbrix : public CGame {
   int backBufferWidth() const;
 
   std::unique_ptr<Texture> titleImage, logosImage;
-  std::unique_ptr<Mesh> enemyMeshes[kEnemyMeshes];
-  std::unique_ptr<Mesh> shipMesh;
-  std::unique_ptr<Mesh> bulletMeshes[2];
+  // Six instances of the enemies' mesh (a kind draws with one), the ship's, and the two bullet
+  // meshes in this order: "bullet", "bullet2". The game object owns them (meshes_).
+  Mesh* enemyMeshes[kEnemyMeshes] = {};
+  Mesh* shipMesh = nullptr;
+  Mesh* bulletMeshes[2] = {};
   std::unique_ptr<BitmapFont> font;
   SoundPlayer soundPlayer;
   std::unique_ptr<SoundEffect> crashSound;
@@ -69,6 +87,9 @@ class CPelbrix : public CGame {
   bool hardMode = false;
 
  private:
+  std::vector<std::unique_ptr<Mesh>> meshes_;
+
+  Mesh* Keep(std::unique_ptr<Mesh> mesh);
   std::string ResourcePath(const std::string& name) const;
   void DrawScorePanel();
 };

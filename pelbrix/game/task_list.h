@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <utility>
 
+class CPelbrix;
 class CTaskList;
 
 // The links every node of a task list has: the list's sentinel, the head of its free chain,
@@ -63,6 +64,9 @@ class CTaskList {
   void DrawAll();
   // Destroys every task, first to last.
   void Clear();
+
+  // The game whose list this is: every task reaches the game through its list.
+  CPelbrix* game = nullptr;
 
   int slotSize() const { return slotSize_; }
   int capacity() const { return capacity_; }
