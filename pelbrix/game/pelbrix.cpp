@@ -36,6 +36,7 @@ CPelbrix::CPelbrix(platform::Host& host, int argc, const char* const* argv)
   font = LoadFont("font.png", kFontTable);
   crashSound = LoadSound("crash_boss.wav");
   scores.LoadHighScore(kHighScoreFile);
+  script = std::make_unique<CScript>(*this, kScriptFile);
 }
 
 CPelbrix::~CPelbrix() {
@@ -80,9 +81,12 @@ std::unique_ptr<SoundEffect> CPelbrix::LoadSound(const std::string& name) {
 int CPelbrix::fieldSize() const { return graphicsDevice->backBufferHeight; }
 int CPelbrix::backBufferWidth() const { return graphicsDevice->backBufferWidth; }
 
+void CPelbrix::ShowTitle() { CreateTask<CTitle>(sceneList); }
+
 void CPelbrix::StartGame() {
   scores.StartGame();
   currentShip = CreateTask<CAppearingMyShip>(shipList);
+  CreateTask<CReady>(sceneList);
 }
 
 void CPelbrix::PlayMusic(int index) {
@@ -116,6 +120,9 @@ void CPelbrix::Move() {
     enemyList.Clear();
     shipList.Clear();
     sceneList.Clear();
+    // The ship task is gone; the pointer is replaced by the next StartGame before anything
+    // reads it again.
+    ShowTitle();
     returnToTitle = false;
   }
 }

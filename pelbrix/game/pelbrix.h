@@ -9,11 +9,15 @@
 #include "pelbrix/cgame.h"
 #include "pelbrix/game/bullets.h"
 #include "pelbrix/game/crash_effect.h"
+#include "pelbrix/game/enemies.h"
 #include "pelbrix/game/my_ship.h"
+#include "pelbrix/game/scenes.h"
+#include "pelbrix/game/script.h"
 #include "pelbrix/game/score_board.h"
 #include "pelbrix/game/task_list.h"
 #include "pelbrix/mesh.h"
 #include "pelbrix/music_player.h"
+#include "pelbrix/random_generator.h"
 #include "pelbrix/sound_player.h"
 #include "pelbrix/texture.h"
 
@@ -35,10 +39,13 @@ class CPelbrix : public CGame {
   static constexpr int kBulletSlotBytes = SlotBytes<CBullet, CDirBullet, CAimBullet>(76);
   static constexpr int kEffectSlots = 2000;
   static constexpr int kEffectSlotBytes = SlotBytes<CMyShipCrash>(52);
-  static constexpr int kSceneSlots = 10, kSceneSlotBytes = 56;
-  static constexpr int kEnemySlots = 500, kEnemySlotBytes = 200;
+  static constexpr int kSceneSlots = 10;
+  static constexpr int kSceneSlotBytes = SlotBytes<CTitle, CReady, CStage, CGameOver, CVolumeChanger>(56);
+  static constexpr int kEnemySlots = 500;
+  static constexpr int kEnemySlotBytes = SlotBytes<CEneA, CEneB, CEneC, CEneD, CEneE, CEneF>(200);
   static constexpr int kEnemyMeshes = 6;
   static constexpr const char* kHighScoreFile = "Pelbrix.ini";
+  static constexpr const char* kScriptFile = "script.txt";
 
   CPelbrix(platform::Host& host, int argc, const char* const* argv);
   ~CPelbrix() override;
@@ -47,7 +54,10 @@ class CPelbrix : public CGame {
   void Draw() override;
   void OnResetDevice() override;
 
-  // A new game from the title: score 0 at rate 50, and the ship flying in as the live ship.
+  // The title menu in the scene list: at the start and on each return to the title.
+  void ShowTitle();
+  // A new game from the title: score 0 at rate 50, the ship flying in as the live ship, and
+  // "GET READY".
   void StartGame();
   // Plays track `index` of the track table from its start at full volume. The table has one
   // entry, so any other index changes nothing.
@@ -84,7 +94,9 @@ class CPelbrix : public CGame {
   ScoreBoard scores;
   CMover* currentShip = nullptr;  // the ship enemies aim at and that makes bullets score
   bool returnToTitle = false;     // set by the game-over scene, handled at the end of Move
-  bool hardMode = false;
+  bool hardMode = false;            // read by every enemy at every move
+  RandomGenerator random;           // the enemies' draws
+  std::unique_ptr<CScript> script;  // the stage, from "script.txt"
 
  private:
   std::vector<std::unique_ptr<Mesh>> meshes_;

@@ -10,6 +10,7 @@ int PelbrixMain(platform::Host& host, int argc, const char* const* argv) {
   game->framesPerSecond = 60.0;
   game->pauseWhenInactive = true;
   game->frameSkip = false;
+  game->ShowTitle();
   game->Run();
   return 0;
 }

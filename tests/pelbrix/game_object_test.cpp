@@ -138,7 +138,7 @@ TEST_F(GameObject, MusicThatHasEndedStartsAgainOnTheNextMove) {
   EXPECT_NEAR(host.headlessAudio().musicPosition(), 0, 1e-3);
 }
 
-TEST_F(GameObject, ReturningToTheTitleEmptiesEveryListAndStopsTheMusic) {
+TEST_F(GameObject, ReturningToTheTitleEmptiesEveryListStopsTheMusicAndShowsTheTitle) {
   HeadlessHost host(WithTheBuiltContent());
   CPelbrix game(host, 1, Args({}).argv());
   game.PlayMusic(0);
@@ -146,8 +146,11 @@ TEST_F(GameObject, ReturningToTheTitleEmptiesEveryListAndStopsTheMusic) {
     ASSERT_NE(CreateTask<CMover>(*list), nullptr);
   game.returnToTitle = true;
   game.Move();
-  for (CTaskList* list : {&game.shipList, &game.bulletList, &game.effectList, &game.sceneList, &game.enemyList})
+  for (CTaskList* list : {&game.shipList, &game.bulletList, &game.effectList, &game.enemyList})
     EXPECT_EQ(list->freeCount(), list->capacity());
+  ASSERT_NE(game.sceneList.first(), nullptr);
+  EXPECT_NE(dynamic_cast<CTitle*>(game.sceneList.first()), nullptr) << "a new title";
+  EXPECT_EQ(game.sceneList.following(game.sceneList.first()), nullptr);
   EXPECT_FALSE(game.returnToTitle);
   EXPECT_FALSE(host.headlessAudio().musicPlaying());
 }
