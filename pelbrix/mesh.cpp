@@ -82,3 +82,25 @@ void Mesh::Render() {
     device->DrawMeshSubset(*mesh, int(i));
   }
 }
+
+void Mesh::DrawInstances(const platform::MeshInstance* instances, int count) {
+  if (!device || !mesh || count <= 0) return;
+  device->state.blendEnabled = true;
+  device->state.srcBlend = platform::BlendFactor::SrcAlpha;
+  device->state.destBlend = platform::BlendFactor::InvSrcAlpha;
+  if (materialCount == 1) {
+    device->state.material = materials[0];
+    device->state.texture = textures[0] ? textures[0]->texture.get() : nullptr;
+    device->DrawMeshSubsetInstances(*mesh, 0, instances, count);
+    device->state.world = instances[count - 1].world;  // as the last Draw leaves it
+    colorScale = instances[count - 1].colorScale;
+    colorOffset = instances[count - 1].colorOffset;
+    return;
+  }
+  for (int i = 0; i < count; ++i) {
+    colorScale = instances[i].colorScale;
+    colorOffset = instances[i].colorOffset;
+    device->state.world = instances[i].world;
+    Render();
+  }
+}

@@ -36,6 +36,10 @@ class Mesh {
   // Draws every subset with the current world matrix, each with its material scaled by the
   // colour scale (emissive also shifted by the offset) and its texture.
   void Render();
+  // The same pixels as Draw for each instance in turn (ordinary blending, each instance's
+  // world matrix, colour scale and offset): a mesh of one material in one instanced draw, one
+  // of more materials instance by instance (its subsets must keep their order per object).
+  void DrawInstances(const platform::MeshInstance* instances, int count);
 
   platform::RenderDevice* device;
   std::unique_ptr<platform::DeviceMesh> mesh;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "pelbrix/game/mesh_batch.h"
 #include "pelbrix/game/pelbrix.h"
 #include "pelbrix/mesh.h"
 
@@ -74,4 +75,14 @@ CAimBullet::CAimBullet(CTaskList* list, Mesh* const* meshes, int index, float px
   float theta = float(std::atan2(targetY - py, targetX - px) + offset * kTwoPi);
   Aim(theta, speed, acceleration);
   orientation = theta * kTurnsPerRadian + 0.25f;
+}
+
+void DrawBullets(CTaskList& bulletList, MeshBatch& batch) {
+  CPelbrix& game = *bulletList.game;
+  for (CMover* task = bulletList.first(); task; task = bulletList.following(task)) {
+    auto* bullet = static_cast<CBullet*>(task);
+    if (bullet->mesh) batch.Add(bullet->mesh, bullet->x, kBulletDepth, -bullet->y, bullet->orientation);
+    if (game.currentShip) game.scores.ScoreDrawnBullet();
+  }
+  batch.Flush();
 }

@@ -2,6 +2,7 @@
 #include "pelbrix/game/task_list.h"
 
 class Mesh;
+class MeshBatch;
 
 // An enemy bullet: it spins slowly, leaves the bullet list in the frame it passes the field's
 // margin (±54), and scores while drawn.
@@ -48,3 +49,7 @@ class CAimBullet : public CDirBullet {
   CAimBullet(CTaskList* list, Mesh* const* meshes, int index, float x, float y, float targetX,
              float targetY, float offset, float speed, float acceleration);
 };
+
+// The bullet list's drawing pass: every bullet drawn and scored in list order as CBullet::Draw
+// does, with the bullets that follow each other with the same mesh in one draw.
+void DrawBullets(CTaskList& bulletList, MeshBatch& batch);

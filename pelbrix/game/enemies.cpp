@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "pelbrix/game/bullets.h"
+#include "pelbrix/game/mesh_batch.h"
 #include "pelbrix/game/pelbrix.h"
 #include "pelbrix/mesh.h"
 
@@ -177,6 +178,15 @@ void Make(CTaskList& enemyList, float x) {
 }
 
 }  // namespace
+
+void DrawEnemies(CTaskList& enemyList, MeshBatch& batch) {
+  // Every task of the enemy list is one of the six kinds.
+  for (CMover* task = enemyList.first(); task; task = enemyList.following(task)) {
+    auto* enemy = static_cast<CSmallEnemy*>(task);
+    if (enemy->mesh) batch.Add(enemy->mesh, enemy->x, kEnemyDepth, -enemy->y, enemy->orientation);
+  }
+  batch.Flush();
+}
 
 const char* const kEnemyNames[kEnemyKinds] = {"EneA", "EneB", "EneC", "EneD", "EneE", "EneF"};
 const EnemyFactory kEnemyFactories[kEnemyKinds] = {Make<CEneA>, Make<CEneB>, Make<CEneC>,

@@ -2,6 +2,7 @@
 #include "pelbrix/game/task_list.h"
 
 class Mesh;
+class MeshBatch;
 
 // An enemy: it flies a fixed path and fires bullets of one look (bulletMeshIndex picks one of
 // the game's two bullet meshes, at random when it is made). Nothing can hit an enemy.
@@ -76,3 +77,7 @@ using EnemyFactory = void (*)(CTaskList& enemyList, float x);
 constexpr int kEnemyKinds = 6;
 extern const char* const kEnemyNames[kEnemyKinds];  // "EneA" ... "EneF"
 extern const EnemyFactory kEnemyFactories[kEnemyKinds];
+
+// The enemy list's drawing pass: every enemy drawn in list order as CSmallEnemy::Draw does,
+// with the enemies that follow each other with the same mesh in one draw.
+void DrawEnemies(CTaskList& enemyList, MeshBatch& batch);

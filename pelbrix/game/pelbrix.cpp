@@ -134,8 +134,10 @@ void CPelbrix::Draw() {
   graphicsDevice->ClearTarget(kFieldClear);
   effectList.DrawAll();
   shipList.DrawAll();
-  bulletList.DrawAll();
-  enemyList.DrawAll();
+  // Bullets and enemies in batches, with the picture (and the scoring) of drawing them one
+  // by one in list order.
+  DrawBullets(bulletList, batch_);
+  DrawEnemies(enemyList, batch_);
   sceneList.DrawAll();  // last: scene texts lie over the field
   device.state.viewport = {h, 0, w - h, h, 0.0f, 1.0f};
   graphicsDevice->ClearTarget(kPanelClear);

@@ -10,6 +10,7 @@
 #include "pelbrix/game/bullets.h"
 #include "pelbrix/game/crash_effect.h"
 #include "pelbrix/game/enemies.h"
+#include "pelbrix/game/mesh_batch.h"
 #include "pelbrix/game/my_ship.h"
 #include "pelbrix/game/scenes.h"
 #include "pelbrix/game/script.h"
@@ -100,6 +101,7 @@ class CPelbrix : public CGame {
 
  private:
   std::vector<std::unique_ptr<Mesh>> meshes_;
+  MeshBatch batch_{kBulletSlots};  // bullets and enemies, drawn in runs of one mesh
 
   Mesh* Keep(std::unique_ptr<Mesh> mesh);
   std::string ResourcePath(const std::string& name) const;
