@@ -28,6 +28,19 @@ xdotool key Escape
 wait_exit
 [ "$code" = 0 ] || fail "Esc ended the game with exit code $code"
 
+echo "== the title, START, and a few seconds of the stage"
+start
+sleep 1
+import -window root "$shots/pelbrix-title.png"
+xdotool key Return
+sleep 4
+import -window root "$shots/pelbrix-play.png"
+kill -0 "$pid" 2>/dev/null || fail "the game ended during the stage"
+xdotool key Escape
+wait_exit
+[ "$code" = 0 ] || fail "exit code $code"
+[ -s "$folder/Pelbrix.ini" ] || fail "no Pelbrix.ini was written at exit"
+
 echo "== -w 1024 -h 768"
 start -w 1024 -h 768
 read -r x y w h < <(geometry)
