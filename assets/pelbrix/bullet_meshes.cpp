@@ -34,8 +34,8 @@ XMesh MakeOrbBulletMesh() {
 XMesh MakeStarBulletMesh() {
   XMesh mesh;
   int cyan = mesh.AddMaterial({0.25f, 0.90f, 1.00f, 1, 0, 0, 0, 0, 0.10f, 0.50f, 0.60f});
-  int white = mesh.AddMaterial({0.75f, 0.97f, 1.00f, 1, 0, 0, 0, 0, 0.40f, 0.60f, 0.70f});
-  AddBipyramid(mesh, Girdle(8, 0.75f, 0.25f), 0.3f, 0.3f, cyan, white);
+  int pale = mesh.AddMaterial({0.50f, 0.90f, 1.00f, 1, 0, 0, 0, 0, 0.25f, 0.55f, 0.70f});
+  AddBipyramid(mesh, Girdle(8, 0.75f, 0.25f), 0.3f, 0.3f, cyan, pale);
   return mesh;
 }
 
