@@ -45,23 +45,6 @@ void AddLoft(XMesh& mesh, const std::vector<Ring>& rings, const Vec3* frontApex,
   cap(rings.back(), backApex, rings.size() > 1 ? rings[rings.size() - 2] : rings.back());
 }
 
-void AddSlab(XMesh& mesh, const std::vector<Vec3>& outline, float bottom, float top, int material) {
-  Ring lower, upper;
-  for (const Vec3& p : outline) {
-    lower.push_back({p.x, bottom, p.z});
-    upper.push_back({p.x, top, p.z});
-  }
-  Vec3 inside = Mid(Middle(lower), Middle(upper));
-  for (size_t i = 0; i < outline.size(); ++i) {
-    size_t j = (i + 1) % outline.size();
-    mesh.AddQuad(lower[i], lower[j], upper[j], upper[i], material, inside);
-  }
-  for (size_t i = 1; i + 1 < outline.size(); ++i) {
-    mesh.AddFacet(upper[0], upper[i], upper[i + 1], material, inside);
-    mesh.AddFacet(lower[0], lower[i], lower[i + 1], material, inside);
-  }
-}
-
 void AddBipyramid(XMesh& mesh, const Ring& girdle, float topHeight, float bottomHeight, int material,
                   int otherMaterial) {
   Vec3 top{0, topHeight, 0}, bottom{0, -bottomHeight, 0}, inside{0, 0, 0};

@@ -12,8 +12,6 @@ using Ring = std::vector<Vec3>;  // a convex cross-section, its points in order 
 // an apex point when one is given, else by the end ring's own face.
 void AddLoft(XMesh& mesh, const std::vector<Ring>& rings, const Vec3* frontApex, const Vec3* backApex,
              int material);
-// A slab: the convex outline (its x and z; y is ignored) between heights bottom and top.
-void AddSlab(XMesh& mesh, const std::vector<Vec3>& outline, float bottom, float top, int material);
 // Every facet of a double pyramid: a ring of points around (0, 0, 0) in the plane y = 0 joined
 // to an apex above at `topHeight` and one below at -`bottomHeight`; faces alternate between the
 // two materials so the facets read apart.
