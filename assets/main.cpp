@@ -1,5 +1,5 @@
 // make_assets: writes the content of one game into that game's folder.
-//   make_assets pelbrix <folder>           Files/font.png, Files/crash_boss.wav, Files/Quillet Remix.mp3
+//   make_assets pelbrix <folder>           Files/ (pictures, meshes, sounds, music), bin/game.ico, script.txt
 //   make_assets vexilo <folder>            image/*.bmp, every picture of the flag game
 //   make_assets music-preview <file.wav>   the shooter's music as a WAV, for listening and plots
 #include <cstdio>

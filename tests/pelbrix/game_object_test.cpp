@@ -56,14 +56,15 @@ TEST_F(GameObject, DrawsTheFieldThenTheScorePanel) {
   EXPECT_FLOAT_EQ(calls[7].vertices[0].x, 600);
   EXPECT_EQ(calls[7].vertices[0].color, 0xFFFFFFFFu);
   // The score's twelve digits at y 32, "1ST SCORE" twice at y 80 (its space has no quad), the
-  // best score at y 116, then the emblem, centred in the panel with equal margins (without its
-  // picture it is 0 x 0, in the middle).
+  // best score at y 116, then the emblem, centred in the panel with equal side and bottom
+  // margins.
   EXPECT_FLOAT_EQ(calls[12].vertices[0].y, 32);
   EXPECT_FLOAT_EQ(calls[24].vertices[0].y, 82);
   EXPECT_FLOAT_EQ(calls[40].vertices[0].y, 116);
   ASSERT_EQ(calls.size(), 53u) << "nothing after the emblem unless frames are dropped";
-  EXPECT_FLOAT_EQ(calls[52].vertices[0].x, 700);
-  EXPECT_FLOAT_EQ(calls[52].vertices[0].y, 500);
+  const int w = game.logosImage->imageWidth, h = game.logosImage->imageHeight, margin = (200 - w) / 2;
+  EXPECT_FLOAT_EQ(calls[52].vertices[0].x, 600 + margin);
+  EXPECT_FLOAT_EQ(calls[52].vertices[0].y, 600 - h - margin);
 }
 
 TEST_F(GameObject, DroppedFramesAreNamedInThePanel) {

@@ -1,0 +1,47 @@
+#include "assets/pelbrix/crystal_mesh.h"
+
+#include <cmath>
+
+#include "assets/common/canvas.h"
+
+namespace assets {
+namespace {
+
+constexpr int kPoints = 8;
+constexpr float kTipRadius = 2.5f, kNotchRadius = 1.2f, kTableRadius = 0.9f;
+constexpr float kTableHeight = 1.0f, kCuletDepth = 1.8f;
+
+Vec3 OnCircle(float turns, float radius, float y) {
+  float a = turns * 2 * kPi;
+  return {radius * std::cos(a), y, radius * std::sin(a)};
+}
+
+}  // namespace
+
+XMesh MakeCrystalMesh() {
+  XMesh mesh;
+  // Points bright, the valleys between them deeper, the table pale: the facets read apart at a
+  // few pixels each.
+  int point = mesh.AddMaterial({0.90f, 0.35f, 1.00f, 1, 0, 0, 0, 0, 0.22f, 0.05f, 0.30f});
+  int valley = mesh.AddMaterial({0.45f, 0.25f, 0.95f, 1, 0, 0, 0, 0, 0.10f, 0.05f, 0.28f});
+  int table = mesh.AddMaterial({1.00f, 0.78f, 1.00f, 1, 0, 0, 0, 0, 0.30f, 0.20f, 0.35f});
+  const Vec3 inside{0, 0, 0};
+  for (float side : {1.0f, -1.0f}) {
+    // The crown (above) ends in a flat table; the pavilion (below) narrows to a point.
+    const Vec3 centre{0, side > 0 ? kTableHeight : -kCuletDepth, 0};
+    for (int i = 0; i < kPoints; ++i) {
+      float t = float(i) / kPoints, step = 1.0f / kPoints;
+      Vec3 tip = OnCircle(t, kTipRadius, 0);
+      Vec3 notchBefore = OnCircle(t - step / 2, kNotchRadius, 0), notchAfter = OnCircle(t + step / 2, kNotchRadius, 0);
+      Vec3 ring = OnCircle(t, kTableRadius, side * kTableHeight * 0.9f);
+      Vec3 nextRing = OnCircle(t + step, kTableRadius, side * kTableHeight * 0.9f);
+      mesh.AddFacet(ring, notchBefore, tip, point, inside);
+      mesh.AddFacet(ring, tip, notchAfter, valley, inside);
+      mesh.AddFacet(ring, notchAfter, nextRing, valley, inside);
+      mesh.AddFacet(centre, ring, nextRing, side > 0 ? table : valley, inside);
+    }
+  }
+  return mesh;
+}
+
+}  // namespace assets
