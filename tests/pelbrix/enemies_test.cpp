@@ -100,4 +100,53 @@ TEST_F(Enemies, EachEnemyPicksOneOfTheTwoBulletLooks) {
   EXPECT_GT(looks[1], 5);
 }
 
+// The first 30 moves of each kind that fires from the start, in both modes: which moves fire and
+// how many bullets each.
+TEST_F(Enemies, EachKindsVolleysInNormalAndHardMode) {
+  struct Case {
+    int kind;
+    bool hard;
+    VolleyList volleys;  // (c, bullets), c from 0
+  };
+  const Case cases[] = {
+      {1, false, {{0, 1}, {8, 1}, {16, 1}}},
+      {1, true, {{0, 3}, {4, 3}, {8, 3}, {12, 3}, {16, 3}, {20, 3}}},
+      {3, false, {{0, 3}, {10, 3}}},
+      {3, true, {{0, 14}, {10, 14}}},
+      {4, false, {{0, 5}, {7, 5}, {14, 5}}},
+      {4, true, {{0, 14}, {10, 14}}},
+      {5, false, {{0, 5}, {8, 5}, {16, 5}}},
+      {5, true, {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 2}, {10, 2}, {12, 2}, {14, 2}, {16, 2}, {18, 2}, {20, 2}}},
+  };
+  for (const Case& c : cases) {
+    game.enemyList.Clear();
+    game.shipList.Clear();
+    NormalShipAt(0, 40);
+    game.hardMode = c.hard;
+    kEnemyFactories[c.kind](game.enemyList, 0);
+    VolleyList seen;
+    for (int move = 0; move < 30; ++move) {
+      int before = Count(game.bulletList);
+      game.enemyList.MoveAll();
+      if (int fired = Count(game.bulletList) - before) seen.emplace_back(move, fired);
+      game.bulletList.Clear();
+    }
+    EXPECT_EQ(seen, c.volleys) << kEnemyNames[c.kind] << (c.hard ? " hard" : " normal");
+  }
+}
+
+TEST_F(Enemies, TheirPathsTakeThemWhereTheyAreMeantToBe) {
+  for (int kind : {0, 4}) kEnemyFactories[kind](game.enemyList, 0);  // EneA, EneE: 280 moves
+  kEnemyFactories[5](game.enemyList, 0);                               // EneF: 560 moves
+  kEnemyFactories[1](game.enemyList, 0);                               // EneB: down 101 moves
+  for (int i = 0; i < 101; ++i) game.enemyList.MoveAll();
+  CMover* enemyB = game.enemyList.following(game.enemyList.following(game.enemyList.first()));
+  enemyB = game.enemyList.following(enemyB);
+  EXPECT_NEAR(enemyB->y, -23.7f, 0.01f) << "EneB holds at about -23.7";
+  for (int i = 101; i < 280; ++i) game.enemyList.MoveAll();
+  EXPECT_EQ(Count(game.enemyList), 2) << "EneA and EneE are gone after 280 moves";
+  for (int i = 280; i < 560; ++i) game.enemyList.MoveAll();
+  EXPECT_EQ(Count(game.enemyList), 1) << "EneF after 560; EneB climbed out and stays";
+}
+
 }  // namespace
