@@ -41,8 +41,9 @@ struct FullField {
       enemy->y = float(i / 25) * 4.5f - 45;
       enemy->frameCount = 130;
     }
+    // Bullets come in volleys, each of one enemy and so of one look.
     for (int b = 0; b < CPelbrix::kBulletSlots; ++b)
-      CreateTask<CDirBullet>(game->bulletList, game->bulletMeshes, b % 2, float(b % 50) * 1.9f - 47,
+      CreateTask<CDirBullet>(game->bulletList, game->bulletMeshes, b / 20 % 2, float(b % 50) * 1.9f - 47,
                              float(b / 50) * 2.3f - 46, 0.25f, 0.0f, 0.0f);
   }
   int DrawCalls() {
