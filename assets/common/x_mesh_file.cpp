@@ -20,9 +20,15 @@ std::string Number(float v) {
 
 }  // namespace
 
-int XMesh::AddMaterial(const XMaterial& material) {
+int XMesh::AddMaterial(const XMaterial& material, const std::string& textureFile) {
   materials_.push_back(material);
+  textureFiles_.push_back(textureFile);
   return int(materials_.size()) - 1;
+}
+
+int XMesh::AddTexel(TexCoord point) {
+  texels_.push_back(point);
+  return int(texels_.size()) - 1;
 }
 
 void XMesh::AddFacet(Vec3 a, Vec3 b, Vec3 c, int material, Vec3 inside) {
@@ -62,13 +68,28 @@ std::string XMesh::Text(const std::string& name) const {
   out += "  " + std::to_string(count) + ";\n";
   for (size_t f = 0; f < count; ++f)
     out += "  3;" + std::to_string(f) + "," + std::to_string(f) + "," + std::to_string(f) + ";" + listEnd(f, count);
-  out += " }\n MeshMaterialList {\n  " + std::to_string(materials_.size()) + ";\n  " + std::to_string(count) + ";\n";
-  for (size_t f = 0; f < count; ++f) out += "  " + std::to_string(faces_[f].material) + listEnd(f, count);
-  for (const XMaterial& m : materials_) {
+  out += " }\n";
+  const bool textured = !texels_.empty();
+  if (textured) {
+    // One point per corner, in the order of the vertices: a facet is one flat texel.
+    out += " MeshTextureCoords {\n  " + std::to_string(count * 3) + ";\n";
+    for (size_t f = 0; f < count; ++f) {
+      size_t texel = size_t(faces_[f].material);
+      TexCoord t = texel < texels_.size() ? texels_[texel] : TexCoord{};
+      for (int k = 0; k < 3; ++k) out += "  " + Number(t.u) + ";" + Number(t.v) + ";" + listEnd(f * 3 + k, count * 3);
+    }
+    out += " }\n";
+  }
+  out += " MeshMaterialList {\n  " + std::to_string(materials_.size()) + ";\n  " + std::to_string(count) + ";\n";
+  for (size_t f = 0; f < count; ++f) out += "  " + std::to_string(textured ? 0 : faces_[f].material) + listEnd(f, count);
+  for (size_t i = 0; i < materials_.size(); ++i) {
+    const XMaterial& m = materials_[i];
     out += "  Material {\n   " + Number(m.r) + ";" + Number(m.g) + ";" + Number(m.b) + ";" + Number(m.a) + ";;\n";
     out += "   " + Number(m.power) + ";\n";
     out += "   " + Number(m.specularR) + ";" + Number(m.specularG) + ";" + Number(m.specularB) + ";;\n";
-    out += "   " + Number(m.emissiveR) + ";" + Number(m.emissiveG) + ";" + Number(m.emissiveB) + ";;\n  }\n";
+    out += "   " + Number(m.emissiveR) + ";" + Number(m.emissiveG) + ";" + Number(m.emissiveB) + ";;\n";
+    if (!textureFiles_[i].empty()) out += "   TextureFilename {\n    \"" + textureFiles_[i] + "\";\n   }\n";
+    out += "  }\n";
   }
   out += " }\n}\n";
   return out;

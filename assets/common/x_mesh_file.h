@@ -18,10 +18,20 @@ struct XMaterial {
   float emissiveR = 0, emissiveG = 0, emissiveB = 0;
 };
 
+struct TexCoord {
+  float u = 0, v = 0;  // v = 0 at the top of the picture
+};
+
 class XMesh {
  public:
-  // Returns the material's index.
-  int AddMaterial(const XMaterial& material);
+  // Returns the material's index. The texture file is relative to the mesh file's folder; empty
+  // for none.
+  int AddMaterial(const XMaterial& material, const std::string& textureFile = "");
+  // A point of the texture of a mesh's one material, to colour whole facets with: once a mesh
+  // has texels, the index a facet is added with names a texel, and every facet is written with
+  // material 0 and that point at each corner. One material lets the game draw a run of the mesh
+  // in one instanced call. Returns the texel's index.
+  int AddTexel(TexCoord point);
   // One triangle with its own face normal, turned so that it faces away from `inside`: every
   // piece is built around a point that sees all of its surface, so no winding is written by hand.
   void AddFacet(Vec3 a, Vec3 b, Vec3 c, int material, Vec3 inside);
@@ -29,7 +39,8 @@ class XMesh {
   void AddQuad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, int material, Vec3 inside);
 
   int triangleCount() const { return int(faces_.size()); }
-  // The whole file: header, one Mesh with MeshNormals and MeshMaterialList.
+  // The whole file: header, one Mesh with MeshNormals, MeshTextureCoords when it has texels,
+  // and MeshMaterialList.
   std::string Text(const std::string& name) const;
 
  private:
@@ -39,6 +50,8 @@ class XMesh {
     int material;
   };
   std::vector<XMaterial> materials_;
+  std::vector<std::string> textureFiles_;  // one per material
+  std::vector<TexCoord> texels_;
   std::vector<Face> faces_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "assets/common/canvas.h"
 #include "assets/common/mesh_pieces.h"
+#include "assets/pelbrix/mesh_colours.h"
 
 namespace assets {
 namespace {
@@ -21,20 +22,25 @@ Ring Girdle(int count, float radius, float otherRadius) {
 
 }  // namespace
 
-// Bullets are the most numerous thing drawn, two thousand at worst: 16 facets each, and an
-// emissive glow so that they stand out on black whichever way the light falls.
+// Bullets are the most numerous thing drawn, two thousand at worst: 16 facets each, one material
+// so a run of them is one draw, and a glow so that they stand out on black whichever way the
+// light falls.
+constexpr float kBulletGlow = 0.475f;
+
 XMesh MakeOrbBulletMesh() {
   XMesh mesh;
-  int hot = mesh.AddMaterial({1.00f, 0.32f, 0.12f, 1, 0, 0, 0, 0, 0.75f, 0.15f, 0.05f});
-  int bright = mesh.AddMaterial({1.00f, 0.80f, 0.30f, 1, 0, 0, 0, 0, 0.75f, 0.45f, 0.10f});
+  AddPaletteMaterial(mesh, kBulletGlow);
+  int hot = mesh.AddTexel(MeshColourTexel(MeshColour::Hot));
+  int bright = mesh.AddTexel(MeshColourTexel(MeshColour::Bright));
   AddBipyramid(mesh, Girdle(8, 0.6f, 0.6f), 0.45f, 0.45f, hot, bright);
   return mesh;
 }
 
 XMesh MakeStarBulletMesh() {
   XMesh mesh;
-  int cyan = mesh.AddMaterial({0.25f, 0.90f, 1.00f, 1, 0, 0, 0, 0, 0.10f, 0.50f, 0.60f});
-  int pale = mesh.AddMaterial({0.50f, 0.90f, 1.00f, 1, 0, 0, 0, 0, 0.25f, 0.55f, 0.70f});
+  AddPaletteMaterial(mesh, kBulletGlow);
+  int cyan = mesh.AddTexel(MeshColourTexel(MeshColour::Cyan));
+  int pale = mesh.AddTexel(MeshColourTexel(MeshColour::Pale));
   AddBipyramid(mesh, Girdle(8, 0.75f, 0.25f), 0.3f, 0.3f, cyan, pale);
   return mesh;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "assets/common/canvas.h"
+#include "assets/pelbrix/mesh_colours.h"
 
 namespace assets {
 namespace {
@@ -21,10 +22,11 @@ Vec3 OnCircle(float turns, float radius, float y) {
 XMesh MakeCrystalMesh() {
   XMesh mesh;
   // Points bright, the valleys between them deeper, the table pale: the facets read apart at a
-  // few pixels each.
-  int point = mesh.AddMaterial({0.90f, 0.35f, 1.00f, 1, 0, 0, 0, 0, 0.22f, 0.05f, 0.30f});
-  int valley = mesh.AddMaterial({0.45f, 0.25f, 0.95f, 1, 0, 0, 0, 0, 0.10f, 0.05f, 0.28f});
-  int table = mesh.AddMaterial({1.00f, 0.78f, 1.00f, 1, 0, 0, 0, 0, 0.30f, 0.20f, 0.35f});
+  // few pixels each. A faint glow keeps the shadowed side from going black.
+  AddPaletteMaterial(mesh, 0.2f);
+  int point = mesh.AddTexel(MeshColourTexel(MeshColour::Point));
+  int valley = mesh.AddTexel(MeshColourTexel(MeshColour::Valley));
+  int table = mesh.AddTexel(MeshColourTexel(MeshColour::Table));
   const Vec3 inside{0, 0, 0};
   for (float side : {1.0f, -1.0f}) {
     // The crown (above) ends in a flat table; the pavilion (below) narrows to a point.

@@ -12,6 +12,7 @@
 #include "assets/pelbrix/crash_sound.h"
 #include "assets/pelbrix/crystal_mesh.h"
 #include "assets/pelbrix/font_sheet.h"
+#include "assets/pelbrix/mesh_colours.h"
 #include "assets/pelbrix/panel_emblem.h"
 #include "assets/pelbrix/ship_mesh.h"
 #include "assets/pelbrix/stage_script.h"
@@ -48,6 +49,7 @@ bool MakePelbrixContent(const std::string& folder) {
   check(RenderTitleLogo(title) && platform::SavePng(files + "title.png", title), "title.png");
   check(platform::SavePng(files + "logos.png", RenderEmblem(kEmblemSize)), "logos.png");
   check(WriteIco(folder + "/bin/game.ico", RenderEmblem(kIconSize)), "game.ico");
+  check(platform::SavePng(files + kMeshColoursFile, RenderMeshColours()), kMeshColoursFile);
   check(WriteXMesh(files + "myship.x", MakeShipMesh(), "MyShip"), "myship.x");
   check(WriteXMesh(files + "magic.x", MakeCrystalMesh(), "Magic"), "magic.x");
   check(WriteXMesh(files + "bullet.x", MakeOrbBulletMesh(), "Bullet"), "bullet.x");

@@ -132,4 +132,21 @@ TEST(BatchedGameDrawingCalls, RunsOfOneMaterialMeshesAreOneDrawEach) {
   EXPECT_EQ(counts.meshSubsets, 6) << "the three two-material bullets, each whole in turn";
 }
 
+TEST(BatchedGameDrawingCalls, TheShippedBulletsAndCrystalDrawARunInOneCall) {
+  testing_support::TempWorkingFolder work;
+  platform::HeadlessOptions o;
+  o.programFilePath = std::string(GAMES_LAYOUT_DIR) + "/pelbrix/bin/Pelbrix";
+  platform::HeadlessHost host(o);
+  CPelbrix game(host, 1, testing_support::Args({}).argv());
+  // Runs of each bullet, as a volley leaves them in the list.
+  for (int look : {0, 0, 0, 1, 1, 0, 1, 1, 1, 1})
+    CreateTask<CBullet>(game.bulletList, game.bulletMeshes, look, 0.0f, 0.0f);
+  MeshBatch batch(2000);
+  DrawBullets(game.bulletList, batch);
+  const auto& counts = static_cast<platform::RecordingRenderDevice&>(*game.graphicsDevice->device).counts();
+  EXPECT_EQ(counts.instancedCalls, 4) << "0 0 0 | 1 1 | 0 | 1 1 1 1: a run of a shipped bullet is one draw";
+  EXPECT_EQ(counts.meshSubsets, 0) << "no bullet is drawn material by material";
+  EXPECT_EQ(game.enemyMeshes[0]->materialCount, 1u) << "the crystal enemies batch as well";
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <set>
 #include <typeinfo>
@@ -174,6 +175,43 @@ TEST_F(ShippedContent, MeshesKeepToTheirTriangleBudgets) {
     ASSERT_TRUE(platform::LoadXMesh(kGameFolder + "/Files/" + name + ".x", mesh)) << name << ".x loads";
     EXPECT_LE(mesh.indices.size() / 3, most) << name << ".x keeps to its triangles";
     EXPECT_EQ(mesh.subsets.size(), mesh.materials.size()) << name;
+  }
+}
+
+TEST_F(ShippedContent, BulletsAndCrystalAreOneTexturedMaterialEachColouredByWholeTexels) {
+  // One material lets the game draw a run of them in one call; each facet takes one texel's
+  // colour whole, so its three corners sample the middle of the same texel.
+  for (const char* name : {"bullet", "bullet2", "magic"}) {
+    platform::MeshData mesh;
+    ASSERT_TRUE(platform::LoadXMesh(kGameFolder + "/Files/" + name + ".x", mesh)) << name << ".x loads";
+    ASSERT_EQ(mesh.materials.size(), 1u) << name << ".x has one material";
+    const platform::MeshMaterial& material = mesh.materials[0];
+    EXPECT_EQ(material.diffuse.r + material.diffuse.g + material.diffuse.b, 3.0f)
+        << name << ": a white material, so the texel gives the colour";
+    platform::Image palette;
+    ASSERT_TRUE(platform::LoadImageFile(kGameFolder + "/Files/" + material.textureFile, palette))
+        << name << ".x names a picture beside it: " << material.textureFile;
+    EXPECT_EQ(platform::NextPowerOfTwo(palette.width), palette.width) << "the texture is the picture unstretched";
+    EXPECT_EQ(platform::NextPowerOfTwo(palette.height), palette.height);
+    std::set<uint32_t> colours;
+    for (size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
+      const platform::MeshVertex& a = mesh.vertices[mesh.indices[i]];
+      for (size_t k = 1; k < 3; ++k) {
+        const platform::MeshVertex& b = mesh.vertices[mesh.indices[i + k]];
+        EXPECT_TRUE(a.u == b.u && a.v == b.v) << name << ": facet " << i / 3 << " is one texel";
+      }
+      float x = a.u * palette.width - 0.5f, y = a.v * palette.height - 0.5f;
+      ASSERT_TRUE(x >= 0 && y >= 0 && x < palette.width && y < palette.height) << name << ": inside the picture";
+      EXPECT_NEAR(x, std::round(x), 1e-3) << name << ": at a texel's middle, not blended with its neighbour";
+      EXPECT_NEAR(y, std::round(y), 1e-3) << name;
+      colours.insert(palette.at(int(std::round(x)), int(std::round(y))));
+    }
+    EXPECT_GE(colours.size(), 2u) << name << ": the facets read apart by colour";
+    EXPECT_EQ(colours.count(0xFF000000u), 0u) << name << ": no facet takes the unused black texel";
+  }
+  for (Mesh* mesh : {game.bulletMeshes[0], game.bulletMeshes[1], game.enemyMeshes[0]}) {
+    ASSERT_EQ(mesh->materialCount, 1u);
+    ASSERT_TRUE(mesh->textures[0] && mesh->textures[0]->texture) << "the game loads the texture";
   }
 }
 
