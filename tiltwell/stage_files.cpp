@@ -1,0 +1,150 @@
+#include "tiltwell/stage_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+
+#include "platform/atomic_file.h"
+#include "platform/dialogs.h"
+#include "platform/file_read.h"
+#include "platform/game_path.h"
+#include "platform/profile_file.h"
+#include "platform/text_encoding.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr size_t kNameBuffer = 64;  // names of up to 63 characters
+
+// The working folder as a game path.
+std::string Here() {
+  std::optional<std::string> folder = platform::CurrentFolderGamePath();
+  return folder ? *folder : std::string(".");
+}
+
+// 0 when the file opens for reading, else the error number; a folder is no file.
+int OpenError(const std::string& gamePath) {
+  int fd = open(platform::HostPath(gamePath).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  struct stat info;
+  bool folder = fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+  close(fd);
+  return folder ? EISDIR : 0;
+}
+
+// Text of at most `bytes` bytes that need not end in a zero.
+std::string FixedText(const uint8_t* text, size_t bytes) {
+  const uint8_t* end = std::find(text, text + bytes, 0);
+  return std::string(text, end);
+}
+
+}  // namespace
+
+int StageFiles::LoadSet(const Settings& settings, int k, platform::Dialogs& dialogs) {
+  const std::string setName = k >= 0 && k < Settings::kStageSets ? settings.stageSets[k] : std::string();
+  const std::string setPath = Here() + "\\" + settings.StagesDir + "\\" + setName;
+  if (int error = OpenError(setPath)) return error;
+  const std::string host = platform::HostPath(setPath);
+  auto text = [&host](const std::string& key) {
+    return platform::ReadProfileString("Stages", key, "", kNameBuffer, host);
+  };
+  const std::string dataName = text("StagesFileName");
+  if (dataName.empty()) return 2;
+  NumOfStages = platform::ReadProfileInt("Stages", "NumOfStages", 0, host);
+  for (int i = 0; i < 8; ++i) GraphicName[i] = text("GraphicName" + std::to_string(i));
+  SaveFileName = text("SaveFileName");
+  BGIMGName = text("BGIMGName");
+  if (dataLoaded) {
+    data.clear();
+    dataLoaded = false;
+  }
+  // FIXED: a negative or absurd number of stages would size the buffer wrongly; such a set
+  // is refused as one without a data file.
+  if (NumOfStages < 0 || NumOfStages > kMaxStages) return 2;
+  const std::string dataPath = settings.StagesDir + "\\" + dataName;
+  std::string bytes;
+  if (int error = OpenError(dataPath); error || !platform::ReadWholeFile(platform::HostPath(dataPath), bytes)) {
+    char message[300];
+    std::snprintf(message, sizeof message, "faild to load file :\n%s", dataPath.c_str());
+    dialogs.ShowMessage(nullptr, message, platform::Cp932Literal("失敗"), platform::MessageButtons::Ok);
+    return error ? error : EIO;
+  }
+  // Zero-filled and a little larger than the stages need; a shorter file leaves zeros.
+  data.assign(size_t(NumOfStages) * kRecordBytes + kTableBytes + 32, 0);
+  size_t wanted = size_t(NumOfStages) * kRecordBytes + kTableBytes;
+  std::copy_n(bytes.begin(), std::min(bytes.size(), wanted), data.begin());
+  dataLoaded = true;
+  if (SaveFileName.empty()) return 2;
+  ReadSave(settings);
+  return 0;
+}
+
+int StageFiles::ReadSave(const Settings& settings) {
+  const std::string path = Here() + "\\" + settings.SaveFileDir + "\\" + SaveFileName;
+  storedCleared = platform::ReadProfileInt("Save", "ClearedStage", 0, platform::HostPath(path));
+  return storedCleared;
+}
+
+void StageFiles::WriteSave(const Settings& settings, int cleared) {
+  const std::string relative = settings.SaveFileDir + "\\" + SaveFileName;
+  const int error = OpenError(relative);
+  const std::string number = std::to_string(cleared);
+  if (error == 0) {
+    // Only the value changes; every other line of the file stays.
+    platform::WriteProfileString("Save", "ClearedStage", number,
+                                 platform::HostPath(Here() + "\\" + relative));
+  } else if (error == ENOENT) {
+    platform::MakeFolder(platform::HostPath(settings.SaveFileDir));  // it may exist already
+    platform::ReplaceFile(platform::HostPath(relative), "[Save]\r\n\r\nClearedStage=" + number + "\r\n");
+  }
+}
+
+bool StageFiles::LoadStage(int n) {
+  if (!dataLoaded || n < 0 || n >= NumOfStages) return false;
+  const uint8_t* record = data.data() + kTableBytes + size_t(n) * kRecordBytes;
+  const int c = record[0], r = record[1];
+  if (c * r > kMaxCells) return false;
+  cols = c;
+  rows = r;
+  startColumn = record[4];
+  startRow = record[5];
+  timeLimitSeconds = record[6] + 256 * record[7];
+  name = FixedText(record + 8, 24);
+  comment = FixedText(record + 32, 96);
+  cells.assign(size_t(c) * size_t(r), Cell());
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const uint8_t* type = data.data() + size_t(record[128 + i]) * 8;
+    Cell& cell = cells[i];
+    cell.kind = type[0];
+    cell.sheet = type[1] >> 4;
+    cell.column = type[1] & 0x0F;
+    cell.row = type[2];
+    cell.grip = type[4];
+    cell.param = type[5];
+    cell.spare = type[6];
+    cell.timer = type[7];
+  }
+  return true;
+}
+
+void StageFiles::UpdateTitle(platform::Window& window) const {
+  if (cells.empty()) {
+    window.SetTitle("Tiltwell.");
+    return;
+  }
+  char title[256];
+  std::snprintf(title, sizeof title, "Tiltwell. ~ %s - %s", name.c_str(), comment.c_str());
+  window.SetTitle(title);
+}
+
+void StageFiles::Free() {
+  data.clear();
+  dataLoaded = false;
+  cells.clear();
+  cols = rows = 0;
+}
