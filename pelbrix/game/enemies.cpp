@@ -51,6 +51,13 @@ void CSmallEnemy::FireFan(int halfWidth, float speed) {
   for (int i = -halfWidth; i <= halfWidth; ++i) FireStraight(kDown + kFanStep * float(i), speed);
 }
 
+void CSmallEnemy::FireDoubleFan() {
+  for (int i = -3; i <= 3; ++i) {
+    FireStraight(kDown + kFanStep * float(i), 0.5f);
+    FireStraight(kDown + kFanStep * float(i), 1);
+  }
+}
+
 bool CSmallEnemy::ShipAlive() const { return list->game->currentShip != nullptr; }
 bool CSmallEnemy::Hard() const { return list->game->hardMode; }
 
@@ -121,14 +128,8 @@ bool CEneD::Move() {
     if (x >= 0) x += 0.4f;
   }
   if (ShipAlive() && c % 10 == 0 && c % 100 < 20) {
-    if (!Hard()) {
-      FireFan(1, 1);
-    } else {
-      for (int i = -3; i <= 3; ++i) {
-        FireStraight(kDown + kFanStep * float(i), 0.5f);
-        FireStraight(kDown + kFanStep * float(i), 1);
-      }
-    }
+    if (!Hard()) FireFan(1, 1);
+    else FireDoubleFan();
   }
   return Counted();
 }
@@ -141,11 +142,7 @@ bool CEneE::Move() {
   orientation += 0.01f;
   if (ShipAlive()) {
     if (!Hard() && c % 7 == 0 && c % 100 < 20) FireFan(2, 2);
-    if (Hard() && c % 10 == 0 && c % 100 < 20)
-      for (int i = -3; i <= 3; ++i) {
-        FireStraight(kDown + kFanStep * float(i), 0.5f);
-        FireStraight(kDown + kFanStep * float(i), 1);
-      }
+    if (Hard() && c % 10 == 0 && c % 100 < 20) FireDoubleFan();
   }
   return Counted();
 }

@@ -33,6 +33,8 @@ class CSmallEnemy : public CEnemy {
   void FireAimed(float speed);
   // 1, 3, 5 or 7 straight bullets fanned 0.04 turns apart around straight down.
   void FireFan(int halfWidth, float speed);
+  // Seven directions as in the widest fan, a slow bullet then a fast one in each: 14 bullets.
+  void FireDoubleFan();
   // Whether this move fires: it needs a live ship to aim at.
   bool ShipAlive() const;
   bool Hard() const;

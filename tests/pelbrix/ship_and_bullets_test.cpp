@@ -4,43 +4,13 @@
 
 #include <cmath>
 
-#include "pelbrix/game/pelbrix.h"
-#include "platform/headless/headless_host.h"
-#include "tests/support/args.h"
-#include "tests/support/environment.h"
+#include "tests/pelbrix/game_fixture.h"
 
 namespace {
 
-using platform::HeadlessHost;
-
-platform::HeadlessOptions WithTheBuiltContent() {
-  platform::HeadlessOptions o;
-  o.programFilePath = std::string(GAMES_LAYOUT_DIR) + "/pelbrix/bin/Pelbrix";
-  return o;
-}
-
-class ShipAndBullets : public ::testing::Test {
+class ShipAndBullets : public ShooterGame {
  protected:
-  ShipAndBullets() : game(host, 1, testing_support::Args({}).argv()) {}
-  PlayerInput& input() { return game.inputDevices->records[0]; }
-  // One frame of the lists, in the game's order, without reading the keyboard.
-  void Frame() {
-    game.bulletList.MoveAll();
-    game.enemyList.MoveAll();
-    game.effectList.MoveAll();
-    game.shipList.MoveAll();
-    game.sceneList.MoveAll();
-  }
-  CNormalMyShip* NormalShipAt(float x, float y) {
-    auto* ship = CreateTask<CNormalMyShip>(game.shipList, x, y);
-    game.currentShip = ship;
-    return ship;
-  }
   CBullet* BulletAt(float x, float y) { return CreateTask<CBullet>(game.bulletList, game.bulletMeshes, 0, x, y); }
-
-  testing_support::TempWorkingFolder work;
-  HeadlessHost host{WithTheBuiltContent()};
-  CPelbrix game;
 };
 
 TEST_F(ShipAndBullets, DiagonalSteeringIsScaledAndTheSlowKeyHalvesIt) {
