@@ -1,15 +1,11 @@
 #include "tiltwell/settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <optional>
 
 #include "platform/atomic_file.h"
 #include "platform/game_path.h"
 #include "platform/profile_file.h"
+#include "tiltwell/game_files.h"
 
 // KEEP: the default file names the stage-set number "PlayStageNumber", but the key read is
 // "PlayStagesNumber": a freshly written file plays stage set 0, whatever that line says.
@@ -29,24 +25,13 @@ namespace {
 
 const char* const kSection = "Twell";
 
-// 0 when the file opens for reading (then it is read), or the error number that opening it
-// gave; a folder where the file should be is no file either.
-int OpenError(const std::string& hostPath) {
-  int fd = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat info;
-  bool folder = fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
-  close(fd);
-  return folder ? EISDIR : 0;
-}
-
 }  // namespace
 
 Settings ReadSettings() {
   Settings s;
-  std::optional<std::string> folder = platform::CurrentFolderGamePath();
-  const std::string host = platform::HostPath((folder ? *folder : std::string(".")) + "\\Twell.ini");
-  int error = OpenError(host);
+  const std::string path = WorkingFolder() + "\\Twell.ini";
+  const std::string host = platform::HostPath(path);
+  int error = OpenError(path);
   if (error == ENOENT) {
     if (!platform::ReplaceFile(host, kDefaultSettingsFile)) s.status = 2;
   } else if (error != 0) {

@@ -1,13 +1,8 @@
 #include "tiltwell/stage_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <optional>
 
 #include "platform/atomic_file.h"
 #include "platform/dialogs.h"
@@ -16,26 +11,11 @@
 #include "platform/profile_file.h"
 #include "platform/text_encoding.h"
 #include "platform/window.h"
+#include "tiltwell/game_files.h"
 
 namespace {
 
 constexpr size_t kNameBuffer = 64;  // names of up to 63 characters
-
-// The working folder as a game path.
-std::string Here() {
-  std::optional<std::string> folder = platform::CurrentFolderGamePath();
-  return folder ? *folder : std::string(".");
-}
-
-// 0 when the file opens for reading, else the error number; a folder is no file.
-int OpenError(const std::string& gamePath) {
-  int fd = open(platform::HostPath(gamePath).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat info;
-  bool folder = fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
-  close(fd);
-  return folder ? EISDIR : 0;
-}
 
 // Text of at most `bytes` bytes that need not end in a zero.
 std::string FixedText(const uint8_t* text, size_t bytes) {
@@ -47,7 +27,7 @@ std::string FixedText(const uint8_t* text, size_t bytes) {
 
 int StageFiles::LoadSet(const Settings& settings, int k, platform::Dialogs& dialogs) {
   const std::string setName = k >= 0 && k < Settings::kStageSets ? settings.stageSets[k] : std::string();
-  const std::string setPath = Here() + "\\" + settings.StagesDir + "\\" + setName;
+  const std::string setPath = WorkingFolder() + "\\" + settings.StagesDir + "\\" + setName;
   if (int error = OpenError(setPath)) return error;
   const std::string host = platform::HostPath(setPath);
   auto text = [&host](const std::string& key) {
@@ -85,7 +65,7 @@ int StageFiles::LoadSet(const Settings& settings, int k, platform::Dialogs& dial
 }
 
 int StageFiles::ReadSave(const Settings& settings) {
-  const std::string path = Here() + "\\" + settings.SaveFileDir + "\\" + SaveFileName;
+  const std::string path = WorkingFolder() + "\\" + settings.SaveFileDir + "\\" + SaveFileName;
   storedCleared = platform::ReadProfileInt("Save", "ClearedStage", 0, platform::HostPath(path));
   return storedCleared;
 }
@@ -97,7 +77,7 @@ void StageFiles::WriteSave(const Settings& settings, int cleared) {
   if (error == 0) {
     // Only the value changes; every other line of the file stays.
     platform::WriteProfileString("Save", "ClearedStage", number,
-                                 platform::HostPath(Here() + "\\" + relative));
+                                 platform::HostPath(WorkingFolder() + "\\" + relative));
   } else if (error == ENOENT) {
     platform::MakeFolder(platform::HostPath(settings.SaveFileDir));  // it may exist already
     platform::ReplaceFile(platform::HostPath(relative), "[Save]\r\n\r\nClearedStage=" + number + "\r\n");

@@ -43,6 +43,10 @@ CPelbrix::~CPelbrix() {
   // What this run scored is kept; a file that cannot be written loses it silently.
   if (started()) scores.SaveHighScore(kHighScoreFile);
   // The tasks go before the resources they draw with.
+  ClearLists();
+}
+
+void CPelbrix::ClearLists() {
   bulletList.Clear();
   effectList.Clear();
   enemyList.Clear();
@@ -115,11 +119,7 @@ void CPelbrix::Move() {
   sceneList.MoveAll();
   if (returnToTitle) {
     music.StopMusic();
-    bulletList.Clear();
-    effectList.Clear();
-    enemyList.Clear();
-    shipList.Clear();
-    sceneList.Clear();
+    ClearLists();
     // The ship task is gone; the pointer is replaced by the next StartGame before anything
     // reads it again.
     ShowTitle();

@@ -104,6 +104,8 @@ class CPelbrix : public CGame {
   MeshBatch batch_{kBulletSlots};  // bullets and enemies, drawn in runs of one mesh
 
   Mesh* Keep(std::unique_ptr<Mesh> mesh);
+  // Every task removed, list by list: bullets, effects, enemies, ship, scenes.
+  void ClearLists();
   std::string ResourcePath(const std::string& name) const;
   void DrawScorePanel();
 };
