@@ -10,11 +10,15 @@ class Dialogs;
 class Window;
 }  // namespace platform
 
-// One cell of a stage: a copy of its entry of the stage data's tile-type table.
+// One cell of a stage: a copy of its entry of the stage data's tile-type table, changed in
+// place by play. Its fields are bytes, and play's arithmetic on them wraps as bytes do.
 struct Cell {
-  int kind = 0;  // 0 hole, 1 floor, 2 wall, 8 push, 64 switch, 65 gate, 255 goal
-  int sheet = 0, column = 0, row = 0;  // where its picture is: tile sheet 0..7, 16 x 16 grid
-  int grip = 0, param = 0, spare = 0, timer = 0;
+  uint8_t kind = 0;  // 0 hole, 1 floor, 2 wall, 8 push, 64 switch, 65 gate, 255 goal
+  uint8_t sheet = 0, column = 0, row = 0;  // where its picture is: tile sheet 0..7, 16 x 16 grid
+  uint8_t grip = 0;   // floor grip 0..255, or a wall's restitution
+  uint8_t param = 0;  // push code, switch presses left, or a gate's grip once open
+  uint8_t spare = 0;
+  uint8_t timer = 0;  // a switch's light
 };
 
 // The stage-set files, the binary stage data and the save file of the maze game: the part of
