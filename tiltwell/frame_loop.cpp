@@ -6,31 +6,31 @@
 
 #include "tiltwell/tiltwell.h"
 
-void Tiltwell::FrameLoop() {
+bool Tiltwell::Iterate() {
+  if (quit_) return false;
   platform::Clock& clock = host_.clock();
-  while (!quit_) {
-    platform::Event e;
-    if (window_->PollEvent(e)) HandleEvent(e);  // one message an iteration
-    if (quit_) break;
-    const double now = double(clock.Ticks());
-    if (now - slotStart_ < kSlotMilliseconds) {
-      // The update waits while a fade runs, except right after its midpoint.
-      if (!draw_.fading() || midpoint_) UpdateStep();
-      if (!quit_ && (settings_.FrameSkip == 0 || frameCounter_ % 2 == 1)) RenderStep();
-      frameCounter_ = frameCounter_ == 59 ? 0 : frameCounter_ + 1;
-      ++framesThisSecond_;
-      if (leftButton_ == 1) leftButton_ = 3;
-      if (leftButton_ == 2) leftButton_ = 0;
-      while (double(clock.Ticks()) - slotStart_ < kSlotMilliseconds) clock.Sleep(1);
-    }
-    slotStart_ += kSlotMilliseconds;
-    if (slotStart_ - secondMark_ > 1000) {
-      secondMark_ += 1000;
-      fps_ = framesThisSecond_;
-      framesThisSecond_ = 0;
-      delay_ = 60 - fps_;
-    }
+  platform::Event e;
+  if (window_->PollEvent(e)) HandleEvent(e);  // one message an iteration
+  if (quit_) return false;
+  const double now = double(clock.Ticks());
+  if (now - slotStart_ < kSlotMilliseconds) {
+    // The update waits while a fade runs, except right after its midpoint.
+    if (!draw_.fading() || midpoint_) UpdateStep();
+    if (!quit_ && (settings_.FrameSkip == 0 || frameCounter_ % 2 == 1)) RenderStep();
+    frameCounter_ = frameCounter_ == 59 ? 0 : frameCounter_ + 1;
+    ++framesThisSecond_;
+    if (leftButton_ == 1) leftButton_ = 3;
+    if (leftButton_ == 2) leftButton_ = 0;
+    while (double(clock.Ticks()) - slotStart_ < kSlotMilliseconds) clock.Sleep(1);
   }
+  slotStart_ += kSlotMilliseconds;
+  if (slotStart_ - secondMark_ > 1000) {
+    secondMark_ += 1000;
+    fps_ = framesThisSecond_;
+    framesThisSecond_ = 0;
+    delay_ = 60 - fps_;
+  }
+  return !quit_;
 }
 
 void Tiltwell::PrintFpsLine() {

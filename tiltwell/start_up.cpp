@@ -18,9 +18,9 @@ int TiltwellMain(platform::Host& host) {
 
 int Tiltwell::Run() {
   if (!StartUp()) return 0;
-  FrameLoop();
+  while (Iterate()) {
+  }
   draw_.Release();
-  window_.reset();
   return 0;
 }
 

@@ -19,19 +19,25 @@ class Tiltwell {
   // Start-up, the frame loop until the window is gone, and the end. 0 in every case.
   int Run();
 
+  // The same in pieces, for a caller that runs the loop itself (tests, a browser's loop).
+  // Start-up: false when the program ends at once (a second instance, no window, no device).
+  bool StartUp();
+  // One iteration of the frame loop: one window message, then the slot if it is not over yet
+  // (its update and drawing, and the wait to its end). False once the game has ended.
+  bool Iterate();
+
   // Inside views, for tests.
   const Settings& settings() const { return settings_; }
   const STAGE& stage() const { return stage_; }
   const Ball& ball() const { return ball_; }
   int mode() const { return mode_; }
   int fps() const { return fps_; }
+  bool fading() const { return draw_.fading(); }
+  platform::Window* window() const { return window_.get(); }
 
  private:
-  // Start-up: false when the program ends at once (a second instance, no window, no device).
-  bool StartUp();
   void HandleEvent(const platform::Event& e);  // what the window's messages do
   void DestroyWindow();                         // ends the game after this slot
-  void FrameLoop();
   void UpdateStep();
   void LoadStageSet();  // the update of the loading mode
   void PlayStep();
