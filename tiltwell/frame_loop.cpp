@@ -33,13 +33,16 @@ bool Tiltwell::Iterate() {
   return !quit_;
 }
 
-void Tiltwell::PrintFpsLine() {
-  static const platform::TextRect kRect{0, 4, 240, 32};
-  const char* skip = settings_.FrameSkip ? " /FrameSkip" : "";
+std::string FpsLine(int fps, int delay, bool frameSkip) {
+  const char* skip = frameSkip ? " /FrameSkip" : "";
   char line[128];
-  if (delay_ <= 4)
-    std::snprintf(line, sizeof line, "FPS:%d/60 [delay:none]%s", fps_, skip);
-  else
-    std::snprintf(line, sizeof line, "FPS:%d/60 [delay:%d%%]%s", fps_, delay_ * 5 / 3, skip);
-  draw_.PrintText(line, 0xFFFF0000, kRect, 0);
+  if (delay <= 4)
+    std::snprintf(line, sizeof line, "FPS:%d/60 [delay:none]%s", fps, skip);
+  else  // the share of the 60 slots that was dropped, in percent
+    std::snprintf(line, sizeof line, "FPS:%d/60 [delay:%d%%]%s", fps, delay * 5 / 3, skip);
+  return line;
+}
+
+void Tiltwell::PrintFpsLine() {
+  draw_.PrintText(FpsLine(fps_, delay_, settings_.FrameSkip != 0), 0xFFFF0000, {0, 4, 240, 32}, 0);
 }

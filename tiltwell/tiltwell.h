@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "platform/host.h"
 #include "tiltwell/ball.h"
@@ -33,6 +34,7 @@ class Tiltwell {
   int mode() const { return mode_; }
   int fps() const { return fps_; }
   bool fading() const { return draw_.fading(); }
+  const DRAW& draw() const { return draw_; }
   platform::Window* window() const { return window_.get(); }
 
  private:
@@ -64,6 +66,9 @@ class Tiltwell {
   int leftButton_ = 0;         // as a key's state: 0 up, 1 pressed, 2 released, 3 held
   bool midpoint_ = false;      // the last render step passed a fade's midpoint
 };
+
+// The FPS line: processed slots in the last second, and how many of the 60 were dropped.
+std::string FpsLine(int fps, int delay, bool frameSkip);
 
 // The program's entry: 0 in every case.
 int TiltwellMain(platform::Host& host);
