@@ -27,7 +27,11 @@ std::string FixedText(const uint8_t* text, size_t bytes) {
 
 int StageFiles::LoadSet(const Settings& settings, int k, platform::Dialogs& dialogs) {
   const std::string setName = k >= 0 && k < Settings::kStageSets ? settings.stageSets[k] : std::string();
-  const std::string setPath = WorkingFolder() + "\\" + settings.StagesDir + "\\" + setName;
+  const std::string relativeSetPath = settings.StagesDir + "\\" + setName;
+  const std::string setPath = WorkingFolder() + "\\" + relativeSetPath;
+  // FIXED: paths too long for the game's buffers are refused instead of overflowing them.
+  if (!FitsBuffer(relativeSetPath, kRelativePathBuffer) || !FitsBuffer(setPath, kAbsolutePathBuffer))
+    return ENAMETOOLONG;
   if (int error = OpenError(setPath)) return error;
   const std::string host = platform::HostPath(setPath);
   auto text = [&host](const std::string& key) {
@@ -48,9 +52,10 @@ int StageFiles::LoadSet(const Settings& settings, int k, platform::Dialogs& dial
   if (NumOfStages < 0 || NumOfStages > kMaxStages) return 2;
   const std::string dataPath = settings.StagesDir + "\\" + dataName;
   std::string bytes;
-  if (int error = OpenError(dataPath); error || !platform::ReadWholeFile(platform::HostPath(dataPath), bytes)) {
+  int error = FitsBuffer(dataPath, kRelativePathBuffer) ? OpenError(dataPath) : ENAMETOOLONG;
+  if (error || !platform::ReadWholeFile(platform::HostPath(dataPath), bytes)) {
     char message[300];
-    std::snprintf(message, sizeof message, "faild to load file :\n%s", dataPath.c_str());
+    std::snprintf(message, sizeof message, "faild to load file :\n%s", dataPath.substr(0, 255).c_str());
     dialogs.ShowMessage(nullptr, message, platform::Cp932Literal("失敗"), platform::MessageButtons::Ok);
     return error ? error : EIO;
   }
@@ -66,18 +71,22 @@ int StageFiles::LoadSet(const Settings& settings, int k, platform::Dialogs& dial
 
 int StageFiles::ReadSave(const Settings& settings) {
   const std::string path = WorkingFolder() + "\\" + settings.SaveFileDir + "\\" + SaveFileName;
-  storedCleared = platform::ReadProfileInt("Save", "ClearedStage", 0, platform::HostPath(path));
+  storedCleared = FitsBuffer(path, kAbsolutePathBuffer)
+                      ? platform::ReadProfileInt("Save", "ClearedStage", 0, platform::HostPath(path))
+                      : 0;
   return storedCleared;
 }
 
 void StageFiles::WriteSave(const Settings& settings, int cleared) {
   const std::string relative = settings.SaveFileDir + "\\" + SaveFileName;
+  const std::string absolute = WorkingFolder() + "\\" + relative;
+  if (!FitsBuffer(relative, kRelativePathBuffer) || !FitsBuffer(absolute, kAbsolutePathBuffer)) return;
   const int error = OpenError(relative);
   const std::string number = std::to_string(cleared);
   if (error == 0) {
     // Only the value changes; every other line of the file stays.
     platform::WriteProfileString("Save", "ClearedStage", number,
-                                 platform::HostPath(WorkingFolder() + "\\" + relative));
+                                 platform::HostPath(absolute));
   } else if (error == ENOENT) {
     platform::MakeFolder(platform::HostPath(settings.SaveFileDir));  // it may exist already
     platform::ReplaceFile(platform::HostPath(relative), "[Save]\r\n\r\nClearedStage=" + number + "\r\n");

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/text_encoding.h"
+#include "tiltwell/game_files.h"
 #include "tiltwell/tiltwell.h"
 
 namespace {
@@ -10,7 +11,6 @@ namespace {
 // Windows virtual-key codes.
 constexpr int kReturn = 13, kShift = 16, kEscape = 27, kF4 = 115, kF10 = 121;
 constexpr int kLeftAlt = 164, kRightAlt = 165;
-constexpr size_t kPathBuffer = 128;  // stage folder paths of up to 127 characters
 
 const char* const kVersionLine = "Tiltwell 0.50a [2008/04/30(Wed)]";
 
@@ -43,22 +43,22 @@ void Tiltwell::UpdateStep() {
 void Tiltwell::LoadStageSet() {
   stage_.LoadSet(settings_, settings_.PlayStagesNumber, host_.dialogs());
   auto reportFailure = [this](const char* format, const std::string& path) {
-    char text[kPathBuffer + 32];
+    char text[kRelativePathBuffer + 32];
     std::snprintf(text, sizeof text, format, path.c_str());
     host_.dialogs().ShowMessage(nullptr, text, platform::Cp932Literal("失敗"), platform::MessageButtons::Ok);
   };
   // A path too long for the game's buffer is not tried: it fails as a missing file does.
-  auto fits = [](const std::string& path) { return path.size() < kPathBuffer; };
+  auto fits = [](const std::string& path) { return FitsBuffer(path, kRelativePathBuffer); };
   for (int i = 0; i < DRAW::kSheets; ++i) {
     if (stage_.GraphicName[i].empty()) continue;
     const std::string path = settings_.StagesDir + "\\" + stage_.GraphicName[i];
     if (!fits(path) || draw_.LoadSheet(i, path) != 0)
-      reportFailure("faild to load file :\n%s", path.substr(0, kPathBuffer - 1));
+      reportFailure("faild to load file :\n%s", path.substr(0, kRelativePathBuffer - 1));
   }
   // The background is always tried, even without a name.
   const std::string background = settings_.StagesDir + "\\" + stage_.BGIMGName;
   if (!fits(background) || draw_.LoadBackground(background) != 0)
-    reportFailure("faild to load file :\n%s\n02", background.substr(0, kPathBuffer - 1));
+    reportFailure("faild to load file :\n%s\n02", background.substr(0, kRelativePathBuffer - 1));
   draw_.StartFade(&mode_, kPlay);
   // Shift starts from the first stage; otherwise play goes on after the last stage cleared.
   const bool exhibition = settings_.ExecMode == 3;

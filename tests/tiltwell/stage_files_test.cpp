@@ -130,4 +130,20 @@ TEST_F(StageSets, FailuresAreResultsAndOnlyAnUnreadableDataFileSaysSo) {
   EXPECT_EQ(stage.LoadSet(settings, 0, host.dialogs()), 2) << "a negative number of stages";
 }
 
+TEST_F(StageSets, SetNumbersOutsideTheTableAndPathsTooLongForTheirBuffersAreRefused) {
+  WriteSet(1);
+  WriteFile(work.File("stages/std.dat"), Data({}));
+  for (int k : {-1, 8, 1 << 30}) EXPECT_NE(stage.LoadSet(settings, k, host.dialogs()), 0) << k;
+  EXPECT_FALSE(stage.dataLoaded);
+  // A set name that makes a relative path of 128 characters: refused before any file is read.
+  settings.stageSets[1] = std::string(128 - 7, 'x');
+  EXPECT_EQ(stage.LoadSet(settings, 1, host.dialogs()), ENAMETOOLONG);
+  // A save folder too long for the save file's path: nothing is read or written.
+  ASSERT_EQ(stage.LoadSet(settings, 0, host.dialogs()), 0);
+  settings.SaveFileDir = std::string(250, 'v');
+  stage.WriteSave(settings, 1);
+  EXPECT_EQ(stage.ReadSave(settings), 0);
+  EXPECT_FALSE(std::filesystem::exists(work.File(settings.SaveFileDir)));
+}
+
 }  // namespace
