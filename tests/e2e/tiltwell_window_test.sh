@@ -1,0 +1,86 @@
+#!/bin/bash
+# Tiltwell in a real window on the X server of $DISPLAY (scripts/test starts Xvfb and openbox):
+# the first start writes Twell.ini and shows the title; Return fades into the first stage,
+# whose name the window's title shows; the arrow keys roll the ball; the window manager's close
+# asks first, and No keeps the game; Esc ends it. Screenshots go to $TEST_SCREENSHOTS.
+# Usage: tiltwell_window_test.sh <path of Tiltwell>
+set -u
+program=$(readlink -f "$1")
+folder=$(dirname "$program")
+shots=${TEST_SCREENSHOTS:-/tmp}
+mkdir -p "$shots"
+[ -n "${DISPLAY:-}" ] || { echo "no X server (DISPLAY is not set): skipped"; exit 77; }
+
+source "$(dirname "$0")/x_window.sh"
+work=$(mktemp -d)
+pid=""
+finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+trap finish EXIT
+
+# The game runs in a folder of its own: it reads img/ and stages/ there, and writes Twell.ini
+# and sav/.
+ln -s "$folder/img" "$work/img"
+ln -s "$folder/stages" "$work/stages"
+(cd "$work" && exec "$program") &
+pid=$!
+find_window "Tiltwell."
+
+read -r x y w h < <(geometry)
+echo "client at $x,$y size ${w}x$h"
+[ "$w" = 640 ] && [ "$h" = 480 ] || fail "client area is ${w}x$h"
+expected=$(printf '[Twell]\r\nwindowed = 1\r\nDispFPS = 0\r\nDispVersion = 0\r\nExecMode = 0\r\nFrameSkip = 0\r\nPlayStageNumber = 0\r\nStagesDir = stages\r\nStages0 = std.ini\r\nSaveFileDir = sav\r\n' | md5sum)
+[ "$(md5sum < "$work/Twell.ini")" = "$expected" ] || fail "Twell.ini is not the default text"
+
+shot() { import -window root -crop "${w}x$h+$x+$y" +repage "$shots/$1"; }
+differs() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+# A key held for a while: the game reads the keyboard once a frame.
+hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
+
+shot tiltwell-title.png
+off=$(differs "$shots/tiltwell-title.png" "$folder/img/title.png")
+echo "title pixels that differ from img/title.png: $off"
+[ "${off%%.*}" -lt 3000 ] || fail "the title picture is not shown"
+
+hold Return 0.1
+sleep 0.3
+shot tiltwell-fade.png
+fade=$(convert "$shots/tiltwell-fade.png" -format '%[fx:mean]' info:)
+title=$(convert "$shots/tiltwell-title.png" -format '%[fx:mean]' info:)
+echo "mean brightness: title $title, fading $fade"
+awk -v a="$fade" -v b="$title" 'BEGIN { exit !(a < b * 0.8) }' || fail "no fade to be seen"
+
+sleep 2.2
+shot tiltwell-stage.png
+stage_title=$(xwininfo -root -tree | grep -o '"Tiltwell\. ~ [^"]*"' | head -n 1)
+echo "window title in play: $stage_title"
+[ -n "$stage_title" ] || fail "the window's title does not name the stage"
+hold Right 0.8
+sleep 0.3
+shot tiltwell-rolled.png
+moved=$(differs "$shots/tiltwell-stage.png" "$shots/tiltwell-rolled.png")
+echo "pixels changed by rolling right: $moved"
+[ "${moved%%.*}" -gt 2000 ] || fail "the view did not follow the ball"
+
+# The window manager's close (Alt+F4 under openbox) asks; Esc in the box answers No.
+box() { xwininfo -root -tree | awk '/"確認"/ { print $1; exit }'; }
+xdotool key alt+F4
+found=""
+for _ in $(seq 1 50); do
+  found=$(box)
+  [ -n "$found" ] && break
+  sleep 0.1
+done
+[ -n "$found" ] || fail "closing the window did not ask"
+sleep 0.3
+import -window root "$shots/tiltwell-close-box.png"
+xdotool windowactivate --sync "$found" >/dev/null 2>&1 || true
+xdotool key Escape
+sleep 0.5
+[ -z "$(box)" ] || fail "the box stayed"
+kill -0 "$pid" 2>/dev/null || fail "No ended the game"
+
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+hold Escape 0.1
+wait_exit
+[ "$code" = 0 ] || fail "exit code $code"
+echo "PASS"
