@@ -6,7 +6,10 @@
 
 #include "platform/headless/headless_host.h"
 #include "platform/headless/recording_render_device.h"
+#include "platform/game_path.h"
+#include "platform/image.h"
 #include "platform/text_encoding.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -84,6 +87,22 @@ TEST_F(MazeDrawing, AFadeLasts61FramesAndSwitchesTheModeAtItsMidpoint) {
   EXPECT_EQ(overlay[60], 0u) << "counter 0: no overlay, the fade ends";
   EXPECT_EQ(midpointFrame, 30);
   EXPECT_EQ(mode, 1);
+}
+
+TEST_F(MazeDrawing, ASheetIsLoadedIntoItsSlotAndSheetsBeyondTheEighthAreDrawnWithoutTexture) {
+  testing_support::TempDir folder;
+  ASSERT_TRUE(platform::SavePng(folder.File("tiles.png"), platform::Image(512, 512, 0xFF808080)));
+  const std::string gamePath = platform::GamePath(folder.File("tiles.png")).value_or("");
+  EXPECT_EQ(draw.LoadSheet(0, gamePath), 0);
+  EXPECT_EQ(draw.LoadSheet(1, gamePath + "-missing"), 1);
+  EXPECT_EQ(draw.LoadSheet(8, gamePath), 1) << "there are eight slots";
+  draw.DrawTile(0, 0, 0, 0, 0);
+  draw.DrawTile(0, 0, 0, 0, 1);
+  draw.DrawTile(0, 0, 0, 0, 9);
+  ASSERT_EQ(calls().size(), 3u);
+  EXPECT_NE(calls()[0].state.texture.get(), nullptr);
+  EXPECT_EQ(calls()[1].state.texture.get(), nullptr) << "a sheet that failed to load";
+  EXPECT_EQ(calls()[2].state.texture.get(), nullptr) << "sheet 9 names no slot";
 }
 
 TEST(MazeDrawingFailure, WithoutADeviceTheMessageIsShownAndInitFails) {

@@ -1,5 +1,6 @@
 // Stage sets, the binary stage data and the save file of the maze game.
 #include "tiltwell/stage_files.h"
+#include "tiltwell/stage.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,26 @@ TEST_F(StageSets, SetNumbersOutsideTheTableAndPathsTooLongForTheirBuffersAreRefu
   stage.WriteSave(settings, 1);
   EXPECT_EQ(stage.ReadSave(settings), 0);
   EXPECT_FALSE(std::filesystem::exists(work.File(settings.SaveFileDir)));
+}
+
+TEST_F(StageSets, AStageOfMoreThan4096CellsDoesNotStartAndChangesNothing) {
+  WriteSet(2);
+  std::string data = Data({});
+  std::string big(StageFiles::kRecordBytes, '\0');
+  big[0] = char(65), big[1] = char(64);  // 4,160 cells
+  WriteFile(work.File("stages/std.dat"), data + big);
+  ASSERT_EQ(stage.LoadSet(settings, 0, host.dialogs()), 0);
+  STAGE play;
+  static_cast<StageFiles&>(play) = stage;
+  Ball ball;
+  ASSERT_EQ(play.Start(0, ball), 0);
+  ball.x = 123;
+  EXPECT_EQ(play.Start(1, ball), 1);
+  EXPECT_EQ(play.cells.size(), 2u) << "the stage before stays";
+  EXPECT_EQ(play.currentStage, 0);
+  EXPECT_EQ(ball.x, 123);
+  EXPECT_EQ(play.Start(2, ball), 1) << "no such stage";
+  EXPECT_EQ(play.Start(-1, ball), 1);
 }
 
 }  // namespace
