@@ -1,7 +1,9 @@
 // make_assets: writes the content of one game into that game's folder.
 //   make_assets pelbrix <folder>           Files/ (pictures, meshes, sounds, music), bin/game.ico, script.txt
 //   make_assets vexilo <folder>            image/*.bmp, every picture of the flag game
+//   make_assets tiltwell <folder>          img/ and stages/, every picture of the maze game
 //   make_assets music-preview <file.wav>   the shooter's music as a WAV, for listening and plots
+//   make_assets tiltwell-preview <file.png> a mock play screen of the maze game, for looking at
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,12 +12,14 @@
 #include "assets/common/sound_file.h"
 #include "assets/music/quillet_remix.h"
 #include "assets/pelbrix/pelbrix_content.h"
+#include "assets/tiltwell/tiltwell_content.h"
 #include "assets/vexilo/vexilo_content.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | vexilo <folder> | music-preview <file.wav>\n");
+  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | vexilo <folder> | tiltwell <folder>\n"
+               "       | music-preview <file.wav> | tiltwell-preview <file.png>\n");
   return 2;
 }
 
@@ -26,6 +30,8 @@ int main(int argc, char** argv) {
   std::string what = argv[1], target = argv[2];
   if (what == "pelbrix") return assets::MakePelbrixContent(target) ? 0 : 1;
   if (what == "vexilo") return assets::MakeVexiloContent(target) ? 0 : 1;
+  if (what == "tiltwell") return assets::MakeTiltwellContent(target) ? 0 : 1;
   if (what == "music-preview") return assets::WriteWav(target, assets::RenderQuilletRemix(44100)) ? 0 : 1;
+  if (what == "tiltwell-preview") return assets::MakeTiltwellPreview(target) ? 0 : 1;
   return Usage();
 }
