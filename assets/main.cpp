@@ -1,6 +1,7 @@
 // make_assets: writes the content of one game into that game's folder.
 //   make_assets pelbrix <folder>           Files/ (pictures, meshes, sounds, music), bin/game.ico, script.txt
 //   make_assets vexilo <folder>            image/*.bmp, every picture of the flag game
+//   make_assets tiltwell-stages <folder>   stages/std.ini and stages/std.dat, the maze game's stage set
 //   make_assets music-preview <file.wav>   the shooter's music as a WAV, for listening and plots
 #include <cstdio>
 #include <cstring>
@@ -10,12 +11,13 @@
 #include "assets/common/sound_file.h"
 #include "assets/music/quillet_remix.h"
 #include "assets/pelbrix/pelbrix_content.h"
+#include "assets/tiltwell/stage_set.h"
 #include "assets/vexilo/vexilo_content.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | vexilo <folder> | music-preview <file.wav>\n");
+  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | vexilo <folder> | tiltwell-stages <folder> | music-preview <file.wav>\n");
   return 2;
 }
 
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
   std::string what = argv[1], target = argv[2];
   if (what == "pelbrix") return assets::MakePelbrixContent(target) ? 0 : 1;
   if (what == "vexilo") return assets::MakeVexiloContent(target) ? 0 : 1;
+  if (what == "tiltwell-stages") return assets::WriteTiltwellStageSet(target) ? 0 : 1;
   if (what == "music-preview") return assets::WriteWav(target, assets::RenderQuilletRemix(44100)) ? 0 : 1;
   return Usage();
 }
