@@ -11,7 +11,7 @@ constexpr uint8_t kHole = 0, kFloor = 1, kWall = 2, kPush = 8, kSwitch = 64, kGa
 // carpet's top speed it reaches ((grip + 1) / 256).
 constexpr uint8_t kCarpet = 255, kWood = 176, kStone = 96, kSand = 48, kIce = 0;
 // Wall restitutions: the share of the speed a bounce returns is (grip + 1) / 256.
-constexpr uint8_t kStoneWall = 63, kSteelWall = 127, kRubber = 223, kCushion = 0;
+constexpr uint8_t kStoneWall = 63, kSteelWall = 127, kRubber = 255, kCushion = 0;
 
 // Push codes: the x digit pushes right for 1..4 and left for 5..9 (-1..-5); the y digit, times
 // ten, the same downwards and upwards.
