@@ -81,7 +81,9 @@ TEST_F(ShippedStages, EveryStageIsClosedWithOneGoalAStartOnTheFloorATimeAndAName
     for (int r = 0; r < stage.rows; ++r) {
       for (int c = 0; c < stage.cols; ++c) {
         const bool edge = r == 0 || c == 0 || r == stage.rows - 1 || c == stage.cols - 1;
-        if (edge) EXPECT_EQ(at(c, r).kind, STAGE::kWall) << "the ball could leave the grid at " << c << "," << r;
+        if (edge) {
+          EXPECT_EQ(at(c, r).kind, STAGE::kWall) << "the ball could leave the grid at " << c << "," << r;
+        }
         if (at(c, r).kind == STAGE::kGoal) ++goals;
       }
     }
