@@ -17,7 +17,9 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: make_assets pelbrix <folder> | vexilo <folder> | tiltwell-stages <folder> | music-preview <file.wav>\n");
+  std::fprintf(stderr,
+               "usage: make_assets pelbrix <folder> | vexilo <folder> | tiltwell-stages <folder>"
+               " | music-preview <file.wav>\n");
   return 2;
 }
 
