@@ -103,6 +103,9 @@ class QuenmarkGame {
   void UpdatePlayerSprite();
   int RunDeathSequence(InputWord input);  // 1 while the world stays frozen
   void ClearShots();
+  // A player shot or enemy bullet with its sprite (shot kind, position, TextureId, scale,
+  // angle in degrees): the shot's index, or -1 when either pool is full and nothing was made.
+  int MakeShot(int kind, float x, float y, int texture, float scale, float angle);
 
   // The enemies and the stage's timetable.
   void SpawnFormation(int kind, int mode, int hp, int count, float px, float py, int fireDelay, int volley);
