@@ -1,4 +1,5 @@
 // The shot pool: moving player shots and enemy bullets, and the hit tests.
+#include <algorithm>
 #include <cmath>
 
 #include "quenmark/game.h"
@@ -17,6 +18,13 @@ constexpr float kPowerPerEnemy = 0.05f, kPowerCeiling = 3.0f;
 float Distance(float x1, float y1, float x2, float y2) {
   const float dx = x1 - x2, dy = y1 - y2;
   return std::sqrt(dx * dx + dy * dy);
+}
+
+// Whether two points are closer than reach. The distance is never shorter than either side's
+// difference (rounded as it is), so a side as long as the reach settles it without the root.
+bool Within(float x1, float y1, float x2, float y2, float reach) {
+  if (std::fabs(x1 - x2) >= reach || std::fabs(y1 - y2) >= reach) return false;
+  return Distance(x1, y1, x2, y2) < reach;
 }
 
 }  // namespace
@@ -49,12 +57,20 @@ int QuenmarkGame::MakeShot(int kind, float x, float y, int texture, float scale,
 }
 
 void QuenmarkGame::MoveShots() {
+  // Shots made together fly at the same angle: its sine and cosine are worked out once for
+  // each run of them.
+  float angle = 0, cosine = 1, sine = 0;
   for (Shot& shot : shots) {
     if (shot.kind == Shot::kFree || shot.sprite == -1) continue;
     const float speed = shot.kind == Shot::kEnemyBullet ? kEnemyBulletSpeed : kPlayerShotSpeed;
-    const float radians = shot.angle * kRadiansPerDegree;
-    shot.y += speed * std::cos(radians);
-    shot.x += speed * std::sin(radians);
+    if (shot.angle != angle) {
+      angle = shot.angle;
+      const float radians = angle * kRadiansPerDegree;
+      cosine = std::cos(radians);
+      sine = std::sin(radians);
+    }
+    shot.y += speed * cosine;
+    shot.x += speed * sine;
     if (shot.y > kShotBottom || shot.y < kShotTop || shot.x > kShotRight || shot.x < kShotLeft) {
       shot.kind = Shot::kFree;
       sprites.ReleaseSprite(shot.sprite);
@@ -75,6 +91,12 @@ void QuenmarkGame::ResolveHits() {
     sprites.ReleaseSprite(shot.sprite);
     shot.sprite = -1;
   };
+  // Enemies only leave the hittable set during the tests (destroyed), never join it: the set
+  // made now, checked again at each test, is the pool's enemies that a scan would consider.
+  hitColumns.Build(enemies);
+  float largestEnemyScale = 0;
+  for (const Enemy& enemy : enemies)
+    if (HitColumns::Hittable(enemy)) largestEnemyScale = std::max(largestEnemyScale, enemy.scale);
   for (Shot& shot : shots) {
     if (shot.kind == Shot::kEnemyBullet) {
       // Enemy bodies do no harm; only bullets do, and only to a ship that is not already dying.
@@ -83,25 +105,27 @@ void QuenmarkGame::ResolveHits() {
         free_shot(shot);
         player.status = 3;
       }
-    } else if (shot.kind == Shot::kPlayerShot) {
+    } else if (shot.kind == Shot::kPlayerShot && shot.sprite != -1) {
       // Enemies in index order: a shot over two of them hits the lower-indexed one only.
-      for (Enemy& enemy : enemies) {
-        if (enemy.kind == Enemy::kFree || enemy.kind == Enemy::kDestroyed || enemy.sprite == -1) continue;
-        if (Distance(shot.x, shot.y, enemy.x, enemy.y) >= kShotReach * shot.scale * enemy.scale) continue;
-        enemy.hp -= 1;
-        player.score += kHitPoints;
-        free_shot(shot);
-        if (enemy.hp < 1) {
-          enemy.kind = Enemy::kDestroyed;
-          sprites.ReleaseSprite(enemy.sprite);
-          enemy.sprite = -1;
-          player.score += kDestroyPoints;
-          // KEEP: the test is made before the rise, so power can end just above 3.0 (below
-          // 3.05); the shot period is 1 from 3.0 on either way
-          // (PowerRisesByFiveHundredthsOnlyWhileBelowThree).
-          if (player.power < kPowerCeiling) player.power += kPowerPerEnemy;
-        }
-        break;  // the shot is spent
+      const int hit = hitColumns.LowestHit(shot.x, kShotReach * shot.scale * largestEnemyScale, [&](int i) {
+        const Enemy& enemy = enemies[size_t(i)];
+        return HitColumns::Hittable(enemy) &&
+               Within(shot.x, shot.y, enemy.x, enemy.y, kShotReach * shot.scale * enemy.scale);
+      });
+      if (hit < 0) continue;
+      Enemy& enemy = enemies[size_t(hit)];
+      enemy.hp -= 1;
+      player.score += kHitPoints;
+      free_shot(shot);  // the shot is spent
+      if (enemy.hp < 1) {
+        enemy.kind = Enemy::kDestroyed;
+        sprites.ReleaseSprite(enemy.sprite);
+        enemy.sprite = -1;
+        player.score += kDestroyPoints;
+        // KEEP: the test is made before the rise, so power can end just above 3.0 (below
+        // 3.05); the shot period is 1 from 3.0 on either way
+        // (PowerRisesByFiveHundredthsOnlyWhileBelowThree).
+        if (player.power < kPowerCeiling) player.power += kPowerPerEnemy;
       }
     }
   }
