@@ -41,14 +41,7 @@ void QuenmarkGame::SpawnFormation(int kind, int mode, int hp, int count, float p
     enemy.leader = previous;
     previous = index;
 
-    Sprite& sprite = sprites.play[size_t(spriteIndex)];
-    sprite.kind = 1;
-    sprite.x = enemy.x;
-    sprite.y = enemy.y;
-    sprite.z = 0;
-    sprite.texture = kEnemyTexture;
-    sprite.cell = kWholePicture;
-    sprite.scale = kEnemyScale;
+    PlacePicture(sprites.play[size_t(spriteIndex)], enemy.x, enemy.y, kEnemyTexture, kEnemyScale, 1);
   }
 }
 

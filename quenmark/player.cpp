@@ -12,23 +12,13 @@ constexpr float kMuzzleOffset = 5.0f;   // shots start this far above the ship's
 constexpr float kNeedleSpread = 5.0f;   // the needles start this far left and right of it
 constexpr float kRescueCost = 1.0f;     // power paid for a rescue; also the least power it needs
 
-void Place(Sprite& sprite, float x, float y, int texture, float scale, int kind) {
-  sprite.x = x;
-  sprite.y = y;
-  sprite.z = 0;
-  sprite.texture = texture;
-  sprite.cell = kWholePicture;
-  sprite.scale = scale;
-  sprite.kind = kind;
-}
-
 }  // namespace
 
 void QuenmarkGame::ResetPlayer() {
   player = Player();
   player.sprite = sprites.FindFreeSprite();
   if (Sprite* ship = sprites.PlaySprite(player.sprite))
-    Place(*ship, player.x, player.y, kShipTexture, kShipScale, 3);
+    PlacePicture(*ship, player.x, player.y, kShipTexture, kShipScale, 3);
 }
 
 void QuenmarkGame::UpdatePlayer(InputWord input) {
@@ -43,7 +33,7 @@ void QuenmarkGame::UpdatePlayer(InputWord input) {
     if (player.markerSprite == -1) {
       player.markerSprite = sprites.FindFreeSprite();
       if (Sprite* marker = sprites.PlaySprite(player.markerSprite))
-        Place(*marker, player.x, player.y, kMarkerTexture, kMarkerScale, 3);
+        PlacePicture(*marker, player.x, player.y, kMarkerTexture, kMarkerScale, 3);
     }
   } else {
     player.speed = kFastSpeed;
@@ -127,7 +117,7 @@ int QuenmarkGame::RunDeathSequence(InputWord input) {
     if (Sprite* explosion = sprites.PlaySprite(death.explosionSprite)) {
       // Grows from 1.0 to 37.0 over its 91 ticks.
       const float scale = float(90 - death.explosionCount) * 0.4f + 1.0f;
-      Place(*explosion, player.x, player.y, kShotTexture, scale, 3);
+      PlacePicture(*explosion, player.x, player.y, kShotTexture, scale, 3);
     }
     death.explosionCount -= 1;
     return 1;

@@ -13,15 +13,7 @@ constexpr int kPowerCharacters = 8;   // the power string is cut to this length
 constexpr float kCharacterStep = 5.5f;  // units between characters, per unit of scale
 constexpr float kItemScale = 15;        // a menu item's scale when it is not pulsing
 
-void Place(Sprite& s, int texture, float x, float y, float scale) {
-  s.x = x;
-  s.y = y;
-  s.z = 0;
-  s.scale = scale;
-  s.texture = texture;
-  s.cell = kWholePicture;
-  s.kind = kShownKind;
-}
+void Place(Sprite& s, int texture, float x, float y, float scale) { PlacePicture(s, x, y, texture, scale, kShownKind); }
 
 template <size_t N>
 void Hide(std::array<Sprite, N>& row, size_t count = N) {

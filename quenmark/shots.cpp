@@ -45,14 +45,7 @@ int QuenmarkGame::MakeShot(int kind, float x, float y, int texture, float scale,
   shot.angle = angle;
   shot.sprite = spriteIndex;
 
-  Sprite& sprite = sprites.play[size_t(spriteIndex)];
-  sprite.kind = 2;  // player shots and enemy bullets alike
-  sprite.x = x;
-  sprite.y = y;
-  sprite.z = 0;
-  sprite.texture = texture;
-  sprite.cell = kWholePicture;
-  sprite.scale = scale;
+  PlacePicture(sprites.play[size_t(spriteIndex)], x, y, texture, scale, 2);  // kind 2: shots and bullets alike
   return shotIndex;
 }
 

@@ -31,3 +31,13 @@ void SpritePools::ReleaseSprite(int index) {
   s->scale = 0;
   s->kind = 0;
 }
+
+void PlacePicture(Sprite& sprite, float x, float y, int texture, float scale, int kind) {
+  sprite.x = x;
+  sprite.y = y;
+  sprite.z = 0;
+  sprite.texture = texture;
+  sprite.cell = kWholePicture;
+  sprite.scale = scale;
+  sprite.kind = kind;
+}

@@ -34,6 +34,9 @@ enum TextureId {
 };
 constexpr int kWholePicture = 255;  // the cell that shows a whole picture
 
+// Shows a whole picture: the sprite at (x, y, 0) with this texture, scale and kind.
+void PlacePicture(Sprite& sprite, float x, float y, int texture, float scale, int kind);
+
 // The fixed pools of sprites, made once and never resized. Of the play sprites only the first
 // 1,600 are drawn (the world pass); of the screen sprites the first 200 (the overlay pass,
 // with the three text rows and the life icons).

@@ -246,4 +246,16 @@ bool DrawTextCentred(platform::Image& image, const TextStyle& style, const std::
   return true;
 }
 
+bool FitLettering(const std::string& fontFile, int pixelSize, int smallest, const std::string& text, int outline,
+                  int maxWidth, Lettering& out) {
+  int size = pixelSize;
+  for (;; size -= 2) {
+    if (!RenderTextMask(fontFile, size, text, outline, out.rim)) return false;
+    out.ink = InkBounds(out.rim);
+    if (out.ink.right - out.ink.left <= maxWidth || size <= smallest) break;
+  }
+  out.outline = outline;
+  return RenderTextMask(fontFile, size, text, 0, out.body);
+}
+
 }  // namespace assets

@@ -68,6 +68,16 @@ struct InkBox {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
 InkBox InkBounds(const platform::Image& mask);
+// A line of text as two masks: its letters (body) and the letters grown by `outline` pixels
+// (rim), at the largest size from `pixelSize` down, in steps of 2 but not below `smallest`,
+// whose rim's ink fits `maxWidth` pixels.
+struct Lettering {
+  platform::Image body, rim;
+  InkBox ink;  // of the rim, which is the body moved by the rim's width on both axes
+  int outline = 0;
+};
+bool FitLettering(const std::string& fontFile, int pixelSize, int smallest, const std::string& text, int outline,
+                  int maxWidth, Lettering& out);
 // Paints the mask's coverage with `paint`; the mask's (0, 0) lands on (x, y).
 void FillMask(platform::Image& image, const platform::Image& mask, float x, float y,
               const Paint& paint);

@@ -14,22 +14,9 @@ constexpr int kWidth = 600, kHeight = 360;
 const char* const kNameFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-BoldOblique.ttf";
 const char* const kSubtitleFont = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf";
 
-struct Lettering {
-  platform::Image body, rim;
-  InkBox ink;  // of the rim, which is the body moved by the rim's width on both axes
-  int outline = 0;
-};
-
 // The text at the largest size up to `pixelSize` whose outlined ink fits `maxWidth` pixels.
 bool Letter(const char* font, int pixelSize, const std::string& text, int outline, int maxWidth, Lettering& out) {
-  int size = pixelSize;
-  for (;; size -= 2) {
-    if (!RenderTextMask(font, size, text, outline, out.rim)) return false;
-    out.ink = InkBounds(out.rim);
-    if (out.ink.right - out.ink.left <= maxWidth || size <= 12) break;
-  }
-  out.outline = outline;
-  return RenderTextMask(font, size, text, 0, out.body);
+  return FitLettering(font, pixelSize, 12, text, outline, maxWidth, out);
 }
 
 // Where the lettering's rim goes for its ink to be centred on (x, y).

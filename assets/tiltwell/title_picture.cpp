@@ -122,22 +122,9 @@ void DrawBallOnBoard(platform::Image& out) {
   DrawImage(out, ball, int(std::lround(centre.x - ball.width / 2.0f)), int(std::lround(centre.y - ball.height / 2.0f)));
 }
 
-struct Lettering {
-  platform::Image body, rim;
-  InkBox ink;  // of the rim, which is the body moved by the rim's width on both axes
-  int outline = 0;
-};
-
 // The text at the largest size up to `pixelSize` whose rimmed ink fits `maxWidth`.
 bool Letter(const char* font, int pixelSize, const std::string& text, int outline, int maxWidth, Lettering& out) {
-  int size = pixelSize;
-  for (;; size -= 2) {
-    if (!RenderTextMask(font, size, text, outline, out.rim)) return false;
-    out.ink = InkBounds(out.rim);
-    if (out.ink.right - out.ink.left <= maxWidth || size <= 10) break;
-  }
-  out.outline = outline;
-  return RenderTextMask(font, size, text, 0, out.body);
+  return FitLettering(font, pixelSize, 10, text, outline, maxWidth, out);
 }
 
 // Draws the lettering centred on `centre` with a soft shadow below it and its body in `fill`.
