@@ -15,10 +15,9 @@ namespace {
 // with N the normal transformed by the inverse transpose of world * view, renormalised only
 // when normalizeNormals is set (a scaled mesh is lit darker or brighter otherwise, as there).
 // Specular, when enabled, uses the half vector towards the camera and is added after texturing.
-const char* kVertexShader = R"(#version 330 core
-layout(location = 0) in vec4 aPosition;
+const char* kVertexShader = R"(layout(location = 0) in vec4 aPosition;
 layout(location = 1) in vec3 aNormal;
-layout(location = 2) in vec4 aColor;
+layout(location = 2) in vec4 aColor;  // the bytes of 0xAARRGGBB in memory: B, G, R, A
 layout(location = 3) in vec2 aTexCoord;
 // The object: per instance for instanced draws, constant for the others (ObjectConstants).
 layout(location = 4) in vec4 aWorldViewProj0;
@@ -56,7 +55,7 @@ void main() {
     float w = aPosition.w != 0.0 ? 1.0 / aPosition.w : 1.0;
     vec2 ndc = vec2(aPosition.x / uTargetSize.x * 2.0 - 1.0, 1.0 - aPosition.y / uTargetSize.y * 2.0);
     gl_Position = vec4(ndc * w, (aPosition.z * 2.0 - 1.0) * w, w);
-    vDiffuse = uHasVertexColor ? aColor : vec4(1.0);
+    vDiffuse = uHasVertexColor ? aColor.bgra : vec4(1.0);
     return;
   }
   vec4 position = vec4(aPosition.xyz, 1.0);
@@ -64,7 +63,7 @@ void main() {
   vec4 clip = worldViewProj * position;
   gl_Position = vec4(clip.x, clip.y, clip.z * 2.0 - clip.w, clip.w);  // depth 0..w to -w..w
   if (!uLighting) {
-    vDiffuse = uHasVertexColor ? aColor : vec4(1.0);
+    vDiffuse = uHasVertexColor ? aColor.bgra : vec4(1.0);
     return;
   }
   vec4 matDiffuse = uMatDiffuse * aColorScale;
@@ -92,8 +91,7 @@ void main() {
 }
 )";
 
-const char* kFragmentShader = R"(#version 330 core
-in vec4 vDiffuse;
+const char* kFragmentShader = R"(in vec4 vDiffuse;
 in vec3 vSpecular;
 in vec2 vTexCoord;
 
@@ -124,7 +122,8 @@ bool Passes(int func, int value, int ref) {
 }
 
 void main() {
-  vec4 texel = uTextureBound ? texture(uTexture, vTexCoord) : vec4(1.0);
+  // Texels are stored as the pictures' 0xAARRGGBB bytes (B, G, R, A), read as RGBA.
+  vec4 texel = uTextureBound ? texture(uTexture, vTexCoord).bgra : vec4(1.0);
   vec3 rgb = vec3(Pick(uColorOp, texel.r, vDiffuse.r), Pick(uColorOp, texel.g, vDiffuse.g),
                   Pick(uColorOp, texel.b, vDiffuse.b));
   float a = Pick(uAlphaOp, texel.a, vDiffuse.a);
@@ -136,7 +135,8 @@ void main() {
 
 GLuint Compile(GLenum type, const char* source) {
   GLuint shader = glCreateShader(type);
-  glShaderSource(shader, 1, &source, nullptr);
+  const char* sources[2] = {kShaderPrologue, source};
+  glShaderSource(shader, 2, sources, nullptr);
   glCompileShader(shader);
   GLint ok = 0;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);

@@ -1,5 +1,5 @@
 #pragma once
-#include <epoxy/gl.h>
+#include "platform/gl/gl_api.h"
 
 #include "platform/render_device.h"
 

@@ -1,6 +1,6 @@
 #include "platform/gl/gl_render_device.h"
 
-#include <epoxy/gl.h>
+#include "platform/gl/gl_api.h"
 
 #include <algorithm>
 #include <cstring>
@@ -60,18 +60,20 @@ GLenum Primitive(PrimitiveType type) {
   return GL_TRIANGLES;
 }
 
-// The attributes of a vertex layout that streams from one buffer: position (with its w when
-// there are four components), colour and texture coordinates.
-void SetStreamAttributes(GLint positionSize, GLsizei stride, size_t colorOffset, size_t uvOffset) {
+// The attributes of a vertex layout that streams from one buffer, its vertices starting at
+// `base` bytes: position (with its w when there are four components), colour and texture
+// coordinates.
+void SetStreamAttributes(GLint positionSize, GLsizei stride, size_t colorOffset, size_t uvOffset, size_t base = 0) {
   glEnableVertexAttribArray(FixedFunctionProgram::kPosition);
-  glVertexAttribPointer(FixedFunctionProgram::kPosition, positionSize, GL_FLOAT, GL_FALSE, stride, nullptr);
-  // 0xAARRGGBB in memory is B, G, R, A: exactly what GL_BGRA reads.
+  glVertexAttribPointer(FixedFunctionProgram::kPosition, positionSize, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<void*>(base));
+  // 0xAARRGGBB in memory is B, G, R, A; the shader puts them in order.
   glEnableVertexAttribArray(FixedFunctionProgram::kColor);
-  glVertexAttribPointer(FixedFunctionProgram::kColor, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
-                        reinterpret_cast<void*>(colorOffset));
+  glVertexAttribPointer(FixedFunctionProgram::kColor, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                        reinterpret_cast<void*>(base + colorOffset));
   glEnableVertexAttribArray(FixedFunctionProgram::kTexCoord);
   glVertexAttribPointer(FixedFunctionProgram::kTexCoord, 2, GL_FLOAT, GL_FALSE, stride,
-                        reinterpret_cast<void*>(uvOffset));
+                        reinterpret_cast<void*>(base + uvOffset));
 }
 
 class GlRenderDevice : public RenderDevice {
@@ -82,8 +84,8 @@ class GlRenderDevice : public RenderDevice {
     if (!CanDelete(*context_)) return;
     program_.Release();
     DeleteTargets();
-    GLuint arrays[] = {screenVao_, worldVao_};
-    glDeleteVertexArrays(2, arrays);
+    GLuint arrays[] = {screenVao_, worldVao_, quadVao_};
+    glDeleteVertexArrays(3, arrays);
     screenStream_.Release();
     worldStream_.Release();
     GLuint buffers[] = {quadIndices_, instanceBuffer_};
@@ -111,6 +113,10 @@ class GlRenderDevice : public RenderDevice {
     glGenVertexArrays(1, &worldVao_);
     glBindVertexArray(worldVao_);
     glBindBuffer(GL_ARRAY_BUFFER, worldStream_.name());
+    SetStreamAttributes(3, sizeof(WorldVertex), offsetof(WorldVertex, color), offsetof(WorldVertex, u));
+    // The quads' own layout: the same, its attributes pointed at each run's first vertex.
+    glGenVertexArrays(1, &quadVao_);
+    glBindVertexArray(quadVao_);
     SetStreamAttributes(3, sizeof(WorldVertex), offsetof(WorldVertex, color), offsetof(WorldVertex, u));
     glGenBuffers(1, &quadIndices_);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, quadIndices_);
@@ -198,7 +204,7 @@ class GlRenderDevice : public RenderDevice {
       mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & kClearDepth) {
-      glClearDepth(depth);
+      GlClearDepth(depth);
       cache_.DepthMask(true);  // a clear writes depth whatever the depth-write state
       mask |= GL_DEPTH_BUFFER_BIT;
     }
@@ -292,9 +298,10 @@ class GlRenderDevice : public RenderDevice {
       ApplyState(runState_, Geometry::World);
       if (!objectSet) SetObject(state.world, {1, 1, 1, 1}, {0, 0, 0, 0});
       objectSet = true;
-      cache_.BindVertexArray(worldVao_);
-      glDrawElementsBaseVertex(GL_TRIANGLES, GLsizei(end - first) * 6, GL_UNSIGNED_INT, nullptr,
-                               GLint(offset / sizeof(WorldVertex)));
+      cache_.BindVertexArray(quadVao_);
+      glBindBuffer(GL_ARRAY_BUFFER, worldStream_.name());
+      SetStreamAttributes(3, sizeof(WorldVertex), offsetof(WorldVertex, color), offsetof(WorldVertex, u), offset);
+      glDrawElements(GL_TRIANGLES, GLsizei(end - first) * 6, GL_UNSIGNED_INT, nullptr);
       first = end;
     }
   }
@@ -307,8 +314,9 @@ class GlRenderDevice : public RenderDevice {
     cache_.NoteTextureBound(name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     // Rows go up top first, so v = 0 (t = 0) is the picture's top row, as in Direct3D.
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_BGRA,
-                 GL_UNSIGNED_INT_8_8_8_8_REV, image.pixels.data());
+    // The picture's bytes as they are (B, G, R, A); the shader reads them in order.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.pixels.data());
     glGenerateMipmap(GL_TEXTURE_2D);
     if (glGetError() != GL_NO_ERROR) {
       glDeleteTextures(1, &name);
@@ -330,7 +338,9 @@ class GlRenderDevice : public RenderDevice {
     Image image(width_, height_);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, width_, height_, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, image.pixels.data());
+    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.data());
+    // The bytes come as R, G, B, A; 0xAARRGGBB is B, G, R, A in memory.
+    for (uint32_t& p : image.pixels) p = (p & 0xFF00FF00u) | (p & 0xFFu) << 16 | (p >> 16 & 0xFFu);
     // GL's rows start at the bottom; ours at the top.
     for (int y = 0; y < height_ / 2; ++y)
       std::swap_ranges(image.pixels.begin() + size_t(y) * width_,
@@ -348,8 +358,8 @@ class GlRenderDevice : public RenderDevice {
     glBindTexture(GL_TEXTURE_2D, name);
     cache_.NoteTextureBound(name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, pixels.width, pixels.height, GL_BGRA,
-                    GL_UNSIGNED_INT_8_8_8_8_REV, pixels.pixels.data());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, pixels.width, pixels.height, GL_RGBA, GL_UNSIGNED_BYTE,
+                    pixels.pixels.data());
     // CreateTexture made a full mip chain; it must keep showing the new texels.
     glGenerateMipmap(GL_TEXTURE_2D);
     return glGetError() == GL_NO_ERROR;
@@ -442,7 +452,7 @@ class GlRenderDevice : public RenderDevice {
   GlStateCache cache_;
   GLuint framebuffer_ = 0, colorBuffer_ = 0, depthBuffer_ = 0;
   StreamBuffer screenStream_, worldStream_;
-  GLuint screenVao_ = 0, worldVao_ = 0, quadIndices_ = 0, instanceBuffer_ = 0, sampler_ = 0;
+  GLuint screenVao_ = 0, worldVao_ = 0, quadVao_ = 0, quadIndices_ = 0, instanceBuffer_ = 0, sampler_ = 0;
   int width_ = 0, height_ = 0;
   // Kept between calls so that drawing allocates nothing once they have grown.
   std::vector<ObjectConstants> instanceScratch_;

@@ -16,7 +16,7 @@ void GlStateCache::Scissor(GLint x, GLint y, GLsizei w, GLsizei h) {
 
 void GlStateCache::DepthRange(float nearZ, float farZ) {
   if (depthRange_[0] == nearZ && depthRange_[1] == farZ) return;
-  glDepthRange(nearZ, farZ);
+  GlDepthRange(nearZ, farZ);
   depthRange_[0] = nearZ, depthRange_[1] = farZ;
 }
 
