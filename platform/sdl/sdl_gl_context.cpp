@@ -1,6 +1,6 @@
 #include "platform/sdl/sdl_gl_context.h"
 
-#include <epoxy/gl.h>
+#include "platform/gl/gl_api.h"
 
 namespace platform {
 namespace {
@@ -59,9 +59,16 @@ class SdlGlContext : public GlContext {
 std::shared_ptr<GlContext> CreateSdlGlContext(SDL_Window* window, bool requireAccelerated,
                                               bool waitForVsync) {
   SDL_GL_ResetAttributes();
+#ifdef __EMSCRIPTEN__
+  // In the browser: WebGL 2, which is OpenGL ES 3.0.
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+#else
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+#endif
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   // The window's own buffer only receives finished pictures; depth lives in the device's.
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
