@@ -10,6 +10,7 @@
 #include <ctime>
 #include <vector>
 
+#include "platform/sdl/browser_dialog.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_event_hub.h"
 #include "platform/sdl/sdl_input.h"
@@ -68,6 +69,12 @@ class SdlDialogs : public Dialogs {
                             const std::string& captionCp932, MessageButtons buttons,
                             MessageKind kind) override {
     std::string text = Utf8FromCp932(textCp932), caption = Utf8FromCp932(captionCp932);
+#ifdef __EMSCRIPTEN__
+    // A page has the browser's dialogs; what was given to the page meanwhile stays its own.
+    (void)owner;
+    (void)kind;
+    return ShowBrowserMessage(text, caption, buttons);
+#endif
     std::vector<SDL_MessageBoxButtonData> data;
     auto add = [&data](MessageResult result, const char* label, Uint32 flags) {
       data.push_back({flags, int(result), label});
