@@ -8,6 +8,10 @@ function(add_game target)
   cmake_parse_arguments(GAME "" "FOLDER;BINARY;LIBRARY" "SOURCES" ${ARGN})
   add_executable(${target} ${GAME_SOURCES})
   target_link_libraries(${target} PRIVATE ${GAME_LIBRARY} platform_sdl)
+  if(EMSCRIPTEN)
+    games_web_page(${target} "${GAME_FOLDER}" "${GAME_BINARY}")
+    return()
+  endif()
   get_filename_component(subdir "${GAME_BINARY}" DIRECTORY)
   get_filename_component(name "${GAME_BINARY}" NAME)
   set_target_properties(${target} PROPERTIES
@@ -35,4 +39,20 @@ function(add_game_content target)
     COMMENT "Making the content of ${CONTENT_FOLDER}: ${CONTENT_ARGS}"
     VERBATIM)
   add_custom_target(${target} ALL DEPENDS ${outputs})
+endfunction()
+
+# A program as a page: build/web/<folder>/index.html with its .js and .wasm, the desktop build's
+# game folder preloaded at /<folder>, the program started in it (or, for a program that finds its
+# files beside itself, told where it is), and the files it writes kept in the browser's storage.
+function(games_web_page target folder binary)
+  set(pre "${CMAKE_CURRENT_BINARY_DIR}/${target}_pre.js")
+  file(WRITE "${pre}" "Module.preRun = Module.preRun || [];\n"
+    "Module.preRun.push(function () { ENV.GAMES_HOME = '/${folder}'; ENV.GAMES_PROGRAM = '/${folder}/${binary}'; });\n")
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME index SUFFIX ".html"
+    RUNTIME_OUTPUT_DIRECTORY "${GAMES_WEB_OUTPUT}/${folder}")
+  target_link_options(${target} PRIVATE
+    "--pre-js" "${pre}"
+    "--preload-file" "${GAMES_WEB_CONTENT}/${folder}@/${folder}"
+    "--exclude-file" "${GAMES_WEB_CONTENT}/${folder}/${binary}")
 endfunction()

@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <langinfo.h>
 #include <string>
 #include <ctime>
@@ -122,6 +123,12 @@ class SdlHost : public Host {
     // themselves check the foreground.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+#ifdef __EMSCRIPTEN__
+    // A page starts in the root of its files: the game's folder is where the page says.
+    if (const char* home = std::getenv("GAMES_HOME")) {
+      if (chdir(home) != 0) std::fprintf(stderr, "no folder %s\n", home);
+    }
+#endif
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
     input_ = CreateSdlInput();
     audio_ = CreateSdlAudio();
@@ -141,6 +148,9 @@ class SdlHost : public Host {
   }
 
   std::string programFilePath() override {
+#ifdef __EMSCRIPTEN__
+    if (const char* program = std::getenv("GAMES_PROGRAM")) return program;
+#endif
     std::vector<char> buffer(4096);
     ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
     return n > 0 ? std::string(buffer.data(), size_t(n)) : std::string();
