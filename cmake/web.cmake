@@ -21,7 +21,7 @@ games_web_library(PkgConfig::SDL2 INCLUDES SDL2 LIBRARIES libSDL2.a)
 games_web_library(PkgConfig::SDL2_IMAGE INCLUDES SDL2 LIBRARIES libSDL2_image.a libSDL2.a)
 games_web_library(PkgConfig::SDL2_MIXER INCLUDES SDL2 LIBRARIES libSDL2_mixer.a libmpg123.a libSDL2.a)
 games_web_library(PkgConfig::SDL2_TTF INCLUDES SDL2 freetype2 LIBRARIES libSDL2_ttf.a libfreetype.a libSDL2.a)
-games_web_library(PkgConfig::ASSIMP LIBRARIES libassimp.a libz.a)
+games_web_library(PkgConfig::ASSIMP LIBRARIES libassimp.a libminizip.a libz.a)
 # GL is the browser's WebGL 2 through Emscripten's own GLES 3 headers; no loader.
 add_library(PkgConfig::EPOXY INTERFACE IMPORTED GLOBAL)
 
