@@ -45,9 +45,10 @@ endfunction()
 # game folder preloaded at /<folder>, the program started in it (or, for a program that finds its
 # files beside itself, told where it is), and the files it writes kept in the browser's storage.
 function(games_web_page target folder binary)
+  set(GAME_FOLDER "${folder}")
+  set(GAME_BINARY "${binary}")
   set(pre "${CMAKE_CURRENT_BINARY_DIR}/${target}_pre.js")
-  file(WRITE "${pre}" "Module.preRun = Module.preRun || [];\n"
-    "Module.preRun.push(function () { ENV.GAMES_HOME = '/${folder}'; ENV.GAMES_PROGRAM = '/${folder}/${binary}'; });\n")
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/web_page_start.js.in" "${pre}" @ONLY)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME index SUFFIX ".html"
     RUNTIME_OUTPUT_DIRECTORY "${GAMES_WEB_OUTPUT}/${folder}")

@@ -1,5 +1,7 @@
 #include "platform/atomic_file.h"
 
+#include "platform/browser_storage.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,6 +27,7 @@ bool ReplaceFile(const std::string& hostPath, std::string_view bytes) {
   ok = close(fd) == 0 && ok;
   ok = ok && std::rename(temporary.c_str(), hostPath.c_str()) == 0;
   if (!ok) unlink(temporary.c_str());
+  if (ok) KeepWrittenFile(hostPath);
   return ok;
 }
 
