@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <vector>
 
 #include "platform/gl/gl_render_device.h"
@@ -110,7 +114,12 @@ class SdlWindow : public Window {
   }
 
   bool hasFocus() const override {
+#ifdef __EMSCRIPTEN__
+    // A page has the keyboard while it is shown: the browser gives it the keys of its tab.
+    return window_ && EM_ASM_INT({ return document.hidden ? 0 : 1; }) != 0;
+#else
     return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+#endif
   }
   bool KeyHeld(uint8_t virtualKey) const override { return keys_.Held(virtualKey); }
   bool minimized() const override {
