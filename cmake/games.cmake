@@ -3,13 +3,13 @@
 # where the game expects to run from: GAMES_LAYOUT_DIR/<folder>/<binary>.
 #
 #   add_game(<target> FOLDER <folder> BINARY <path of the program inside its folder>
-#            LIBRARY <the game's library> SOURCES <main.cpp>)
+#            LIBRARY <the game's library> SOURCES <main.cpp> [WRITES <files and folders it writes>])
 function(add_game target)
-  cmake_parse_arguments(GAME "" "FOLDER;BINARY;LIBRARY" "SOURCES" ${ARGN})
+  cmake_parse_arguments(GAME "" "FOLDER;BINARY;LIBRARY" "SOURCES;WRITES" ${ARGN})
   add_executable(${target} ${GAME_SOURCES})
   target_link_libraries(${target} PRIVATE ${GAME_LIBRARY} platform_sdl)
   if(EMSCRIPTEN)
-    games_web_page(${target} "${GAME_FOLDER}" "${GAME_BINARY}")
+    games_web_page(${target} "${GAME_FOLDER}" "${GAME_BINARY}" "${GAME_WRITES}")
     return()
   endif()
   get_filename_component(subdir "${GAME_BINARY}" DIRECTORY)
@@ -44,7 +44,9 @@ endfunction()
 # A program as a page: build/web/<folder>/index.html with its .js and .wasm, the desktop build's
 # game folder preloaded at /<folder>, the program started in it (or, for a program that finds its
 # files beside itself, told where it is), and the files it writes kept in the browser's storage.
-function(games_web_page target folder binary)
+# What the program writes in its folder (settings, saves) is left out: a page starts without
+# the files of someone's desktop games.
+function(games_web_page target folder binary writes)
   set(GAME_FOLDER "${folder}")
   set(GAME_BINARY "${binary}")
   set(pre "${CMAKE_CURRENT_BINARY_DIR}/${target}_pre.js")
@@ -52,8 +54,10 @@ function(games_web_page target folder binary)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME index SUFFIX ".html"
     RUNTIME_OUTPUT_DIRECTORY "${GAMES_WEB_OUTPUT}/${folder}")
-  target_link_options(${target} PRIVATE
-    "--pre-js" "${pre}"
-    "--preload-file" "${GAMES_WEB_CONTENT}/${folder}@/${folder}"
-    "--exclude-file" "${GAMES_WEB_CONTENT}/${folder}/${binary}")
+  # Each option with its value as one item: CMake drops repeated items from link options.
+  set(options "SHELL:--pre-js ${pre}" "SHELL:--preload-file ${GAMES_WEB_CONTENT}/${folder}@/${folder}")
+  foreach(left_out IN LISTS binary writes)
+    list(APPEND options "SHELL:--exclude-file ${GAMES_WEB_CONTENT}/${folder}/${left_out}")
+  endforeach()
+  target_link_options(${target} PRIVATE ${options})
 endfunction()
