@@ -20,9 +20,11 @@ class HitColumns {
     static_assert(N <= kMostEnemies, "one link per enemy");
     head_.fill(-1);
     tail_.fill(-1);
+    largestScale_ = 0;
     for (int i = 0; i < int(N); ++i) {
       const Enemy& e = enemies[size_t(i)];
       if (!Hittable(e)) continue;
+      largestScale_ = std::max(largestScale_, e.scale);
       const int c = Column(e.x);
       next_[size_t(i)] = -1;
       if (tail_[size_t(c)] < 0) head_[size_t(c)] = i;
@@ -46,6 +48,9 @@ class HitColumns {
     return lowest;
   }
 
+  // The largest scale among the enemies sorted in: with it a shot's reach covers them all.
+  float largestScale() const { return largestScale_; }
+
   static bool Hittable(const Enemy& e) { return e.kind != Enemy::kFree && e.kind != Enemy::kDestroyed && e.sprite != -1; }
 
  private:
@@ -53,4 +58,5 @@ class HitColumns {
 
   std::array<int, kColumns> head_{}, tail_{};
   std::array<int, kMostEnemies> next_{};
+  float largestScale_ = 0;
 };

@@ -1,5 +1,4 @@
 // The shot pool: moving player shots and enemy bullets, and the hit tests.
-#include <algorithm>
 #include <cmath>
 
 #include "quenmark/game.h"
@@ -87,9 +86,6 @@ void QuenmarkGame::ResolveHits() {
   // Enemies only leave the hittable set during the tests (destroyed), never join it: the set
   // made now, checked again at each test, is the pool's enemies that a scan would consider.
   hitColumns.Build(enemies);
-  float largestEnemyScale = 0;
-  for (const Enemy& enemy : enemies)
-    if (HitColumns::Hittable(enemy)) largestEnemyScale = std::max(largestEnemyScale, enemy.scale);
   for (Shot& shot : shots) {
     if (shot.kind == Shot::kEnemyBullet) {
       // Enemy bodies do no harm; only bullets do, and only to a ship that is not already dying.
@@ -100,7 +96,7 @@ void QuenmarkGame::ResolveHits() {
       }
     } else if (shot.kind == Shot::kPlayerShot && shot.sprite != -1) {
       // Enemies in index order: a shot over two of them hits the lower-indexed one only.
-      const int hit = hitColumns.LowestHit(shot.x, kShotReach * shot.scale * largestEnemyScale, [&](int i) {
+      const int hit = hitColumns.LowestHit(shot.x, kShotReach * shot.scale * hitColumns.largestScale(), [&](int i) {
         const Enemy& enemy = enemies[size_t(i)];
         return HitColumns::Hittable(enemy) &&
                Within(shot.x, shot.y, enemy.x, enemy.y, kShotReach * shot.scale * enemy.scale);

@@ -35,22 +35,10 @@ shot quenmark-title.png
 # A second copy: its message, then it fails (E_FAIL's low byte, 5, as the exit code).
 (cd "$work" && exec "$program") &
 second=$!
-box=""
-for _ in $(seq 1 50); do
-  box=$(xwininfo -root -tree | awk '/"エラー"/ { print $1; exit }')
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-[ -n "$box" ] || fail "the second copy showed no message"
+find_box "エラー" || fail "the second copy showed no message"
 sleep 0.5
 import -window root "$shots/quenmark-second-copy.png"
-xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
-sleep 0.3
-for _ in 1 2 3; do
-  xdotool key Return
-  sleep 0.7
-  kill -0 "$second" 2>/dev/null || break
-done
+answer_box Return
 kill -0 "$second" 2>/dev/null && fail "the second copy did not end"
 wait "$second"
 code=$?
@@ -87,7 +75,7 @@ kill -KILL "$pid"
 wait "$pid" 2>/dev/null
 pid=""
 start
-xwininfo -root -tree | grep -q '"エラー"' && fail "a killed copy kept the next one from starting"
+find_box "エラー" && fail "a killed copy kept the next one from starting"
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
 wait_exit

@@ -42,3 +42,31 @@ wait_exit() {
   code=$?
   pid=""
 }
+
+# Whether a window is shown (mapped); a closed message box's window may linger unmapped.
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+
+# Waits up to 5 s for a shown message box titled exactly $1 and leaves its id in $box.
+find_box() {
+  box=""
+  for _ in $(seq 1 50); do
+    box=$(xwininfo -root -tree | awk -v title="\"$1\":" 'index($0, title) { print $1; exit }')
+    [ -n "$box" ] && shown "$box" && return 0
+    sleep 0.1
+  done
+  box=""
+  return 1
+}
+
+# Answers the box $box with key $1. Under Xvfb a box may miss the first key it is given, so
+# the key is pressed again while the box is still shown.
+answer_box() {
+  xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+  sleep 0.5
+  for _ in 1 2 3; do
+    xdotool key "$1"
+    sleep 0.7
+    shown "$box" || return 0
+  done
+  return 1
+}
