@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 // CP932 to code points. Lines of plain ASCII (frame counters, version lines) skip the
-// converter; iconv opens a conversion for every call.
+// converter and its round trip through UTF-8.
 void DecodeCp932(std::string_view text, std::vector<char32_t>& out) {
   out.clear();
   if (std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; })) {
