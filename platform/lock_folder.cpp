@@ -16,6 +16,11 @@ constexpr size_t kMaxNameBytes = 100;
 }  // namespace
 
 std::optional<std::string> LockFolder() {
+#ifdef __EMSCRIPTEN__
+  // A page is its own instance: no other copy of the program shares its files, so there is
+  // nothing to guard against, and without a folder every guard lets the program run.
+  return std::nullopt;
+#endif
   std::string folder;
   if (const char* redirected = std::getenv("GAMES_LOCK_DIR"); redirected && *redirected) {
     folder = redirected;
