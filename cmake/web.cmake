@@ -31,6 +31,7 @@ add_link_options(
   -sASYNCIFY_STACK_SIZE=65536
   -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
   -sALLOW_MEMORY_GROWTH=1
+  -sEXIT_RUNTIME=1              # a game that ends ends its page's program, and the page says so
   -sFORCE_FILESYSTEM=1
   -lidbfs.js
   -sMINIFY_HTML=0               # Debian's HTML minifier fails

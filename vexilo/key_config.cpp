@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/browser_storage.h"
 #include "platform/game_path.h"
 #include "platform/profile_file.h"
 
@@ -36,6 +37,6 @@ void LoadKeyConfig(GameRecord& record, const std::string& gamePath) {
   // A file that cannot be created is no matter: the fallbacks are in use.
   if (std::FILE* created = std::fopen(path.c_str(), "ab")) {
     std::fputs(kDefaultFile, created);
-    std::fclose(created);
+    if (std::fclose(created) == 0) platform::KeepWrittenFile(path);
   }
 }

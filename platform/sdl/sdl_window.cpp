@@ -95,6 +95,24 @@ class SdlWindow : public Window {
     if (window_) SDL_SetWindowPosition(window_, x, y);
   }
 
+#ifdef __EMSCRIPTEN__
+  // A page's screen is the page's visible area, and a full-screen window covers that area: a
+  // browser grants the real screen only on a click, and then to the page, not to a program.
+  void SetFullscreen(bool fullscreen) override {
+    if (!window_ || fullscreen == fillsPage_) return;
+    Size size = windowedSize_;
+    if (fullscreen) {
+      windowedSize_ = clientSize();
+      size = screenSize();
+    }
+    SDL_SetWindowSize(window_, size.width, size.height);
+    fillsPage_ = fullscreen;
+  }
+  bool fullscreen() const override { return window_ && fillsPage_; }
+  Size screenSize() const override {
+    return {EM_ASM_INT({ return window.innerWidth; }), EM_ASM_INT({ return window.innerHeight; })};
+  }
+#else
   void SetFullscreen(bool fullscreen) override {
     if (!window_ || fullscreen == this->fullscreen()) return;
     SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
@@ -107,6 +125,7 @@ class SdlWindow : public Window {
     if (SDL_GetDesktopDisplayMode(DisplayIndex(), &mode) != 0) return {};
     return {mode.w, mode.h};
   }
+#endif
   int displayRefreshRate() const override {
     SDL_DisplayMode mode;
     if (SDL_GetCurrentDisplayMode(DisplayIndex(), &mode) != 0) return 0;
@@ -164,6 +183,10 @@ class SdlWindow : public Window {
     SDL_BlitSurface(source, nullptr, target, nullptr);
     SDL_FreeSurface(source);
     SDL_UpdateWindowSurface(window_);
+#ifdef __EMSCRIPTEN__
+    // A page counts the frames it shows, for whoever measures its frame rate.
+    EM_ASM({ Module.framesShown = (Module.framesShown || 0) + 1; });
+#endif
   }
 
   void SetTimer(int id, uint32_t periodMicros) override { timers_.Set(id, periodMicros, NowMicros()); }
@@ -196,6 +219,10 @@ class SdlWindow : public Window {
   KeyStateTracker keys_;
   std::vector<std::weak_ptr<GlContext>> contexts_;  // of the devices made for this window
   WindowRecord record_;
+#ifdef __EMSCRIPTEN__
+  bool fillsPage_ = false;
+  Size windowedSize_;  // to go back to when the window stops covering the page
+#endif
 };
 
 }  // namespace
