@@ -30,14 +30,14 @@ echo "window at $x,$y size ${w}x$h on a ${sw}x$sh screen"
 [ "$w" = "$sw" ] && [ "$h" = "$sh" ] || fail "the game does not cover the screen"
 shot() { import -window root "$shots/$1"; }
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
-shot quenmark-title.png
+shot quenmark-window-title.png
 
 # A second copy: its message, then it fails (E_FAIL's low byte, 5, as the exit code).
 (cd "$work" && exec "$program") &
 second=$!
 find_box "エラー" || fail "the second copy showed no message"
 sleep 0.5
-import -window root "$shots/quenmark-second-copy.png"
+import -window root "$shots/quenmark-window-second-copy.png"
 answer_box Return
 kill -0 "$second" 2>/dev/null && fail "the second copy did not end"
 wait "$second"
@@ -51,13 +51,13 @@ xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 sleep 0.3
 hold z 0.2
 sleep 1
-shot quenmark-play.png
+shot quenmark-window-play.png
 hold Left 0.5
 xdotool keydown z
 sleep 2
-shot quenmark-firing.png
+shot quenmark-window-firing.png
 xdotool keyup z
-differs=$(compare -metric AE -fuzz 10% "$shots/quenmark-title.png" "$shots/quenmark-play.png" null: 2>&1 | cut -d' ' -f1)
+differs=$(compare -metric AE -fuzz 10% "$shots/quenmark-window-title.png" "$shots/quenmark-window-play.png" null: 2>&1 | cut -d' ' -f1)
 echo "pixels that changed from the title to play: $differs"
 [ "${differs%%.*}" -gt 10000 ] || fail "Z did not start a game"
 
