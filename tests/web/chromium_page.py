@@ -7,7 +7,6 @@ import base64
 import fcntl
 import json
 import os
-import queue
 import subprocess
 import threading
 import time
@@ -50,8 +49,8 @@ class ChromiumPage:
         self._next_id = 0
         self._replies = {}
         self._replied = threading.Condition()
-        self.events = queue.Queue()
         self.console = []
+        self.dialogs = []  # the texts of the page's alert and confirm dialogs, in order
         self._reader = threading.Thread(target=self._read_messages, daemon=True)
         self._reader.start()
 
@@ -101,10 +100,11 @@ class ChromiumPage:
             details = params.get('exceptionDetails', {})
             text = details.get('exception', {}).get('description') or details.get('text', '')
             self.console.append(('error', 'uncaught: ' + text))
+        elif method == 'Page.javascriptDialogOpening':
+            self.dialogs.append(params.get('message', ''))
         elif method == 'Log.entryAdded':
             entry = params.get('entry', {})
             self.console.append((entry.get('level', 'info'), entry.get('text', '') + ' ' + entry.get('url', '')))
-        self.events.put(message)
 
     def call(self, method, session=False, timeout=60, **params):
         self._next_id += 1
@@ -131,6 +131,11 @@ class ChromiumPage:
 
     def reload(self):
         self.call('Page.reload', session=True, ignoreCache=True)
+
+    def answer_dialog(self, accept=True):
+        """Answers the open dialog: OK (or Yes), or Cancel (No). While a dialog is open the page's
+        scripts wait, so evaluate() would too."""
+        self.call('Page.handleJavaScriptDialog', session=True, accept=accept)
 
     def evaluate(self, expression):
         """The value of a JavaScript expression (promises awaited); None when it throws or
@@ -168,6 +173,7 @@ class ChromiumPage:
         'Enter': ('Enter', 'Enter', 13, '\r'),
         'Escape': ('Escape', 'Escape', 27, ''),
         'z': ('z', 'KeyZ', 90, 'z'),
+        'i': ('i', 'KeyI', 73, 'i'),
         'ArrowRight': ('ArrowRight', 'ArrowRight', 39, ''),
     }
 

@@ -31,7 +31,8 @@ from chromium_page import ChromiumPage
 # title_limit: how far (RMSE of the thumbnails, 0..1) the page's title may be from it; page: the
 # size of the page's visible area, for a game that covers it; start: the key that starts play;
 # written: the file the game writes in its folder, and the key that makes it write the file when
-# it is not written at start-up.
+# it is not written at start-up; box: a key pressed again and again in play until the game shows
+# a message box, and the box's caption, in Japanese.
 GAMES = {
     'pelbrix': dict(title='shot:pelbrix-headless-title.png', title_limit=0.05, start='Enter',
                     written='Pelbrix.ini', write_key='Escape'),
@@ -40,7 +41,7 @@ GAMES = {
     'tiltwell': dict(title='game:img/title.png', title_limit=0.05, start='Enter',
                      written='Twell.ini', play_title='~'),
     'vexilo': dict(title='game:image/Titleback.bmp', title_limit=0.05, start='Enter',
-                   written='key.ini'),
+                   written='key.ini', box=('i', 'おわり')),
 }
 
 failures = []
@@ -195,6 +196,25 @@ def play(page, name, game, url, games_dir, shots, scratch):
     print('figure: %.1f game frames a second, %.1f browser frames a second'
           % ((shown_after - shown_before) / seconds, browser_frames / seconds))
     check(shown_after > shown_before, 'the game keeps drawing in play')
+
+    # A message box is the browser's dialog, and the game waits for its answer.
+    if 'box' in game:
+        key, caption = game['box']
+        for _ in range(20):
+            if page.dialogs:
+                break
+            page.press(key)
+            time.sleep(2.5)
+        check(bool(page.dialogs), 'a message box comes up')
+        if page.dialogs:
+            print('the box says: ' + page.dialogs[0].replace('\n', ' / '))
+            check(caption in page.dialogs[0], 'the box is captioned "%s"' % caption)
+            page.answer_dialog()
+            time.sleep(1)
+            after_shot = os.path.join(shots, 'web-%s-after-box.png' % name)
+            page.screenshot(after_shot, rect)
+            back = difference(after_shot, title_shot, scratch)
+            check(back <= game['title_limit'], 'the game goes on after the box (difference %.3f)' % back)
 
     # The written file is kept across a reload.
     written = game['written']
