@@ -3,13 +3,17 @@
 # where the game expects to run from: GAMES_LAYOUT_DIR/<folder>/<binary>.
 #
 #   add_game(<target> FOLDER <folder> BINARY <path of the program inside its folder>
-#            LIBRARY <the game's library> SOURCES <main.cpp> [WRITES <files and folders it writes>])
+#            LIBRARY <the game's library> SOURCES <main.cpp> [WRITES <files and folders it writes>]
+#            [PAGE_FONT <font file> <the characters it prints, as pyftsubset's --unicodes>])
 function(add_game target)
-  cmake_parse_arguments(GAME "" "FOLDER;BINARY;LIBRARY" "SOURCES;WRITES" ${ARGN})
+  cmake_parse_arguments(GAME "" "FOLDER;BINARY;LIBRARY" "SOURCES;WRITES;PAGE_FONT" ${ARGN})
   add_executable(${target} ${GAME_SOURCES})
   target_link_libraries(${target} PRIVATE ${GAME_LIBRARY} platform_sdl)
   if(EMSCRIPTEN)
     games_web_page(${target} "${GAME_FOLDER}" "${GAME_BINARY}" "${GAME_WRITES}")
+    if(GAME_PAGE_FONT)
+      games_web_page_font(${target} ${GAME_PAGE_FONT})
+    endif()
     return()
   endif()
   get_filename_component(subdir "${GAME_BINARY}" DIRECTORY)
@@ -64,4 +68,21 @@ function(games_web_page target folder binary writes)
   endforeach()
   target_link_options(${target} PRIVATE ${options})
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS "${pre}" "${shell}")
+endfunction()
+
+# A page has no fonts of the machine's: the characters a game prints are cut out of the desktop's
+# font file (the whole of a Japanese font is megabytes) and preloaded where the game looks for it.
+function(games_web_page_font target font unicodes)
+  find_program(PYFTSUBSET pyftsubset REQUIRED)
+  get_filename_component(name "${font}" NAME)
+  set(subset "${CMAKE_CURRENT_BINARY_DIR}/${target}_fonts/${name}")
+  add_custom_command(OUTPUT "${subset}"
+    COMMAND ${PYFTSUBSET} "${font}" "--unicodes=${unicodes}" "--output-file=${subset}"
+    DEPENDS "${font}"
+    COMMENT "Cutting the characters of ${target} out of ${name}"
+    VERBATIM)
+  add_custom_target(${target}_page_font DEPENDS "${subset}")
+  add_dependencies(${target} ${target}_page_font)
+  target_link_options(${target} PRIVATE "SHELL:--preload-file ${subset}@${font}")
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS "${subset}")
 endfunction()
