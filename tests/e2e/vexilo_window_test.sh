@@ -6,10 +6,6 @@
 set -u
 program=$(readlink -f "$1")
 pictures=$(dirname "$program")/image
-shots=${TEST_SCREENSHOTS:-/tmp}
-mkdir -p "$shots"
-[ -n "${DISPLAY:-}" ] || { echo "no X server (DISPLAY is not set): skipped"; exit 77; }
-
 source "$(dirname "$0")/x_window.sh"
 work=$(mktemp -d)
 pid=""

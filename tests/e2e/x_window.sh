@@ -1,5 +1,11 @@
 # Helpers for the real-window tests, sourced by them: finding a game's window on $DISPLAY,
 # its client area, and waiting for the game to end. They set and read $pid and $window.
+# Sourcing skips the test (exit 77) when there is no X server, and sets $shots, the folder of
+# the screenshots ($TEST_SCREENSHOTS, else /tmp).
+
+[ -n "${DISPLAY:-}" ] || { echo "no X server (DISPLAY is not set): skipped"; exit 77; }
+shots=${TEST_SCREENSHOTS:-/tmp}
+mkdir -p "$shots"
 
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
