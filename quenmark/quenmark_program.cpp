@@ -116,8 +116,10 @@ void QuenmarkProgram::Tick() {
     std::snprintf(line, sizeof line, "%f %f %.02f", ship.x, ship.y, rate_);
     window_->SetTitle(line);
   }
-  game_->Tick(input);
+  // The Quitting state's tick ends the loop: the menu or result screen that chose to quit has
+  // its last frame drawn (with its pictures hidden) before the program goes.
   if (game_->gameState == kQuittingState) quit_ = true;
+  game_->Tick(input);
   previousTick_ = now;
 }
 

@@ -100,6 +100,26 @@ TEST_F(QuenmarkShell, TheFirstFrameRateSampleIsTakenOnThe22ndTick) {
   program.ShutDown();
 }
 
+TEST_F(QuenmarkShell, QuitOnTheTitleEndsTheRunInTheNextTickAfterAFrameWithoutTheTitle) {
+  WithPictures();
+  host->KeyDown(300, dik::DOWN);  // "quit"
+  host->KeyUp(400, dik::DOWN);
+  host->KeyDown(600, dik::Z);
+  QuenmarkProgram program(*host);
+  ASSERT_EQ(program.StartUp(), -1);
+  int presentsWhenChosen = -1;
+  while (program.Step()) {
+    if (presentsWhenChosen < 0 && program.game().gameState == kQuittingState) presentsWhenChosen = presents(program);
+  }
+  ASSERT_GE(presentsWhenChosen, 0) << "quit was chosen";
+  EXPECT_EQ(presents(program), presentsWhenChosen + 1) << "one more frame, then the Quitting tick ends the loop";
+  const auto* device = static_cast<const platform::RecordingRenderDevice*>(program.graphics().device());
+  int quads = 0;
+  for (const platform::DrawRecord& call : device->lastFrame()) quads += int(call.quads.size());
+  EXPECT_EQ(quads, 0) << "the last frame shows the title and its menu gone";
+  program.ShutDown();
+}
+
 TEST_F(QuenmarkShell, EscEndsTheGameWhenItIsLetGoAndSoDoesClosingTheWindow) {
   WithPictures();
   host->KeyDown(500, dik::ESCAPE);
