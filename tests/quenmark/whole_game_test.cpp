@@ -87,7 +87,11 @@ TEST(QuenmarkWholeGame, FromTheTitleThroughTheTimetableToTheResultAndTheEnd) {
   ASSERT_GT(resultAt, 0) << "the result screen came";
   EXPECT_EQ(game.gameState, kQuittingState) << "Enter on the result screen ends the program";
   EXPECT_NEAR(now(), resultAt + 1000, 40);
+  EXPECT_TRUE(titleShot);
   EXPECT_TRUE(ringShot);
+  EXPECT_TRUE(explosionShot) << "a death's explosion was seen";
+  EXPECT_TRUE(resultShot);
+  EXPECT_GT(deaths, 0);
   EXPECT_GT(mostBullets, 60);
   if (clockAtResult > 3000) {  // the timetable's last step, at clock 3000, ended the stage
     EXPECT_GT(game.player.score, 0u);
