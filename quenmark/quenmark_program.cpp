@@ -52,6 +52,8 @@ int QuenmarkProgram::StartUp() {
   window_->SetPosition(50, 50);
   if (kFullScreen) window_->SetFullscreen(true);
   window_->SetCursorVisible(false);  // no mouse cursor over the window
+  // The platform's keyboard is always there, so this step cannot fail and has no message of
+  // its own; a window that is not in the foreground reads as kUnreadable instead.
   keyboard_ = std::make_unique<Keyboard>(host_.input(), *window_);
   if (!graphics_.InitGraphics(*window_, kFullScreen)) return Fail("DirectXの初期化に失敗しました。");
   game_->ResetPools();
