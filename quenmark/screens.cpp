@@ -4,13 +4,13 @@
 #include <cstring>
 
 #include "quenmark/game.h"
+#include "quenmark/side_bar_layout.h"
 
 namespace {
 
 constexpr int kShownKind = 4;  // a screen picture or text that is drawn
 constexpr int kHiddenKind = 0;
 constexpr int kPowerCharacters = 8;   // the power string is cut to this length
-constexpr float kCharacterStep = 5.5f;  // units between characters, per unit of scale
 constexpr float kItemScale = 15;        // a menu item's scale when it is not pulsing
 
 void Place(Sprite& s, int texture, float x, float y, float scale) { PlacePicture(s, x, y, texture, scale, kShownKind); }
@@ -29,7 +29,7 @@ void LayOutText(std::array<Sprite, SpritePools::kTextRow>& row, const char* text
                 float scale) {
   for (size_t i = 0; i < row.size() && text[i] != '\0'; ++i) {
     Sprite& s = row[i];
-    s.x = x + float(i) * scale * kCharacterStep;
+    s.x = x + float(i) * scale * side_bar::kCharacterStep;
     s.y = y;
     s.z = 0;
     s.scale = scale;
@@ -37,6 +37,10 @@ void LayOutText(std::array<Sprite, SpritePools::kTextRow>& row, const char* text
     s.cell = static_cast<unsigned char>(text[i]);
     s.kind = kShownKind;
   }
+}
+
+void LayOutText(std::array<Sprite, SpritePools::kTextRow>& row, const char* text, const side_bar::Row& at) {
+  LayOutText(row, text, at.x, at.y, at.scale);
 }
 
 // The selected menu item breathes: 3 degrees a tick, a period of 120 ticks, 14.25 to 15.75.
@@ -50,7 +54,7 @@ bool Held(InputWord input, InputWord keys) { return (input & keys) != 0; }
 
 void QuenmarkGame::PrepareFixedPictures() {
   Sprite& sideBar = sprites.screen[screen_slot::kSideBar];
-  Place(sideBar, kSideBarTexture, 187, 0, 30.8f);
+  Place(sideBar, kSideBarTexture, side_bar::kBar.x, side_bar::kBar.y, side_bar::kBar.scale);
   sideBar.kind = kHiddenKind;
   // The loading picture: the tick that starts a game only raises and lowers it, within that
   // tick, so it is placed here and never reaches the screen.
@@ -123,13 +127,13 @@ void QuenmarkGame::UpdateScreenTexts() {
   std::snprintf(powerString, sizeof powerString, "%01.01f", double(player.power));
 
   if (gameState == kPlayingState) {
-    LayOutText(sprites.hiScoreText, hiScoreString, 80, -90, 1.5f);
-    LayOutText(sprites.scoreText, scoreString, 80, -55, 1.5f);
-    LayOutText(sprites.powerText, powerString, 80, 10, 2.0f);
-    const float iconScale = 3.0f;
+    LayOutText(sprites.hiScoreText, hiScoreString, side_bar::kHiScore);
+    LayOutText(sprites.scoreText, scoreString, side_bar::kScore);
+    LayOutText(sprites.powerText, powerString, side_bar::kPower);
+    const side_bar::Row& lives = side_bar::kLives;
     for (int i = 0; i < SpritePools::kLifeIcons; ++i) {
       Sprite& icon = sprites.lifeIcons[size_t(i)];
-      Place(icon, kLifeTexture, 80 + float(i) * iconScale * kCharacterStep, -20, iconScale);
+      Place(icon, kLifeTexture, lives.x + float(i) * lives.scale * side_bar::kCharacterStep, lives.y, lives.scale);
       icon.kind = i < player.lives ? kShownKind : kHiddenKind;
     }
     // KEEP: raised after the layout, so the high score shown catches up one tick after the

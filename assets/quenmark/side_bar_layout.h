@@ -1,10 +1,14 @@
 #pragma once
 
-// Where the game writes on the side bar, in world units (+y down), and where the bar stands.
+#include "quenmark/side_bar_layout.h"
+
+// Where the game writes on the side bar and where the bar stands, in world units (+y down),
+// taken from the game's own layout so that the printed labels sit beside its rows.
 namespace assets::quenmark {
 
-// The bar's square: centred at (187, 0), 8 x 30.8 units on a side.
-constexpr float kSideBarX = 187, kSideBarY = 0, kSideBarSide = 246.4f;
+// The bar's square, centred where the game places it.
+constexpr float kSideBarX = side_bar::kBar.x, kSideBarY = side_bar::kBar.y;
+constexpr float kSideBarSide = side_bar::kSpriteSide * side_bar::kBar.scale;
 
 // Rows of characters of the text sheet: the first character's centre, the step to the next,
 // the size of each character's square, and how many the row holds.
@@ -12,11 +16,15 @@ struct TextRow {
   float x, y, step, size;
   int characters;
 };
-constexpr TextRow kHiScoreRow{80, -90, 8.25f, 12, 9};
-constexpr TextRow kScoreRow{80, -55, 8.25f, 12, 9};
-constexpr TextRow kPowerRow{80, 10, 11, 16, 3};
+constexpr TextRow RowOf(const side_bar::Row& row, int characters) {
+  return {row.x, row.y, side_bar::kCharacterStep * row.scale, side_bar::kSpriteSide * row.scale, characters};
+}
+constexpr TextRow kHiScoreRow = RowOf(side_bar::kHiScore, 9);
+constexpr TextRow kScoreRow = RowOf(side_bar::kScore, 9);
+constexpr TextRow kPowerRow = RowOf(side_bar::kPower, 3);
 // The life icons: the first one's centre, the step, and the size of each square.
-constexpr float kLifeX = 80, kLifeY = -20, kLifeStep = 16.5f, kLifeSize = 24;
+constexpr TextRow kLifeRow = RowOf(side_bar::kLives, 3);
+constexpr float kLifeX = kLifeRow.x, kLifeY = kLifeRow.y, kLifeStep = kLifeRow.step, kLifeSize = kLifeRow.size;
 
 // Labels start here; on a 4:3 screen the bar shows up to about x 165.
 constexpr float kLabelLeft = 72;
