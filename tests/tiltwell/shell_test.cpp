@@ -3,6 +3,8 @@
 // frame loop's pacing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/headless/headless_host.h"
 #include "platform/headless/recording_render_device.h"
 #include "platform/key_codes.h"
@@ -64,6 +66,23 @@ TEST_F(MazeShell, TheFirstStartWritesTheDefaultSettingsAndShowsTheTitleWindowed)
   EXPECT_EQ(game->settings().stageSets[0], "std.ini");
   EXPECT_TRUE(host.shownDialogs().empty());
   EXPECT_NEAR(Now(), 300, 20) << "Esc ends the game at once, without asking";
+}
+
+TEST_F(MazeShell, ASettingsFileThatCannotBeMadeIsReportedAndItsFallbacksAreUsed) {
+  // The working folder is gone: the settings file is missing, and nothing can be made there.
+  std::filesystem::remove_all(work.path());
+  Press(300, dik::ESCAPE);
+  Run();
+  ASSERT_EQ(host.shownDialogs().size(), 1u);
+  const platform::DialogRecord& box = host.shownDialogs()[0];
+  EXPECT_EQ(box.textCp932, Cp932Literal("初期化ファイルの作成に失敗しました。\nデフォルトの設定を使用します。"));
+  EXPECT_EQ(box.captionCp932, "Error");
+  EXPECT_TRUE(box.hadOwner);
+  EXPECT_EQ(game->settings().status, 2);
+  EXPECT_EQ(game->settings().StagesDir, "stages");
+  EXPECT_EQ(game->settings().SaveFileDir, "sav");
+  EXPECT_FALSE(game->window()->fullscreen()) << "windowed, as the fallback says";
+  EXPECT_EQ(game->mode(), Tiltwell::kTitle);
 }
 
 TEST_F(MazeShell, EnterFadesIntoLoadingWhichLoadsTheSetOnceAndFadesIntoPlay) {
