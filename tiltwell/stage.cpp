@@ -22,7 +22,7 @@ int STAGE::Start(int n, Ball& ball) {
 }
 
 int STAGE::ResetBall(Ball& ball) {
-  if (cells.empty() || !dataLoaded) return 1;
+  if (!stageLoaded || !dataLoaded) return 1;
   ball.x = float(kCellSize * startColumn + kCellSize / 2);
   ball.y = float(kCellSize * startRow + kCellSize / 2);
   AtRest(ball);

@@ -106,6 +106,7 @@ bool StageFiles::LoadStage(int n) {
   name = FixedText(record + 8, 24);
   comment = FixedText(record + 32, 96);
   cells.assign(size_t(c) * size_t(r), Cell());
+  stageLoaded = true;
   for (size_t i = 0; i < cells.size(); ++i) {
     const uint8_t* type = data.data() + size_t(record[128 + i]) * 8;
     Cell& cell = cells[i];
@@ -122,7 +123,7 @@ bool StageFiles::LoadStage(int n) {
 }
 
 void StageFiles::UpdateTitle(platform::Window& window) const {
-  if (cells.empty()) {
+  if (!stageLoaded) {
     window.SetTitle("Tiltwell.");
     return;
   }
@@ -135,5 +136,6 @@ void StageFiles::Free() {
   data.clear();
   dataLoaded = false;
   cells.clear();
+  stageLoaded = false;
   cols = rows = 0;
 }

@@ -44,7 +44,8 @@ class StageFiles {
   // Stage n's cells, size, start and time limit, converted from its record; false when no
   // data is loaded, n is no stage of the set, or the record describes more than 4096 cells.
   bool LoadStage(int n);
-  // "Tiltwell. ~ name - comment" while a stage's cells exist, else "Tiltwell.".
+  // "Tiltwell. ~ name - comment" while a stage is set up (even one of 0 x 0 cells), else
+  // "Tiltwell.".
   void UpdateTitle(platform::Window& window) const;
   // Releases the data and the cells: nothing to move or draw until the next stage.
   void Free();
@@ -55,7 +56,9 @@ class StageFiles {
   int NumOfStages = 0;
   std::string GraphicName[8], SaveFileName, BGIMGName;
   int storedCleared = 0;
-  // The stage.
+  // The stage. stageLoaded: a stage's grid is set up, from LoadStage until Free; a stage of
+  // 0 x 0 cells (a record past the end of a short data file) counts as one.
+  bool stageLoaded = false;
   std::vector<Cell> cells;
   int cols = 0, rows = 0, startColumn = 0, startRow = 0, timeLimitSeconds = 0;
   std::string name, comment;  // CP932, as the record holds them

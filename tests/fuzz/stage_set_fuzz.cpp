@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a maze stage set and its data file, loaded by the game's
 // reader; every stage it names is started and the ball rolled over it for a while.
 // The input: two bytes giving the length of the set file's text, that text, then the data.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -26,13 +27,26 @@ void Write(const char* path, const uint8_t* data, size_t size) {
   std::fclose(file);
 }
 
-// The working folder of every input: "stages/std.ini" and "stages/std.dat".
+// The working folder of every input: "stages/std.ini" and "stages/std.dat". The game reads
+// them from its working folder, so each input runs there; the fuzzer's own folder is given
+// back after it, for the corpus paths it reads between inputs (they may be relative).
 struct Folder {
   Folder() {
     char pattern[] = "/tmp/stage-set-fuzz-XXXXXX";
-    Check(mkdtemp(pattern) != nullptr && chdir(pattern) == 0);
-    Check(system("mkdir -p stages") == 0);
+    Check(mkdtemp(pattern) != nullptr);
+    path = pattern;
+    Check(mkdir((path + "/stages").c_str(), 0700) == 0);
+    char here[4096];
+    Check(getcwd(here, sizeof here) != nullptr);
+    home = here;
   }
+  std::string path, home;
+};
+
+struct InFolder {
+  explicit InFolder(const Folder& folder) : home(folder.home) { Check(chdir(folder.path.c_str()) == 0); }
+  ~InFolder() { Check(chdir(home.c_str()) == 0); }
+  std::string home;
 };
 
 }  // namespace
@@ -40,8 +54,8 @@ struct Folder {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Folder* folder = new Folder;
   static platform::HeadlessHost* host = new platform::HeadlessHost;
-  (void)folder;
   if (size < 2) return 0;
+  InFolder inFolder(*folder);
   const size_t textSize = std::min(size - 2, size_t(data[0] | data[1] << 8));
   Write("stages/std.ini", data + 2, textSize);
   Write("stages/std.dat", data + 2 + textSize, size - 2 - textSize);

@@ -27,6 +27,7 @@ struct Grid {
       }
     }
     stage.dataLoaded = true;
+    stage.stageLoaded = true;
   }
   Cell& at(int c, int r) { return stage.cells[size_t(r * stage.cols + c)]; }
   void Place(float x, float y) {

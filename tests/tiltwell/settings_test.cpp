@@ -15,7 +15,10 @@ TEST(MazeSettings, AMissingFileIsWrittenWithItsTenLinesAndPlaysStageSetZero) {
   testing_support::TempWorkingFolder work;
   Settings s = ReadSettings();
   EXPECT_EQ(s.status, 0);
-  EXPECT_EQ(ReadFile(work.File("Twell.ini")), kDefaultSettingsFile);
+  EXPECT_EQ(ReadFile(work.File("Twell.ini")),
+            "[Twell]\r\nwindowed = 1\r\nDispFPS = 0\r\nDispVersion = 0\r\nExecMode = 0\r\n"
+            "FrameSkip = 0\r\nPlayStageNumber = 0\r\nStagesDir = stages\r\nStages0 = std.ini\r\n"
+            "SaveFileDir = sav\r\n");
   EXPECT_EQ(s.windowed, 1);
   EXPECT_EQ(s.StagesDir, "stages");
   EXPECT_EQ(s.stageSets[0], "std.ini");

@@ -3,6 +3,8 @@
 // frame loop's pacing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/headless/headless_host.h"
 #include "platform/headless/recording_render_device.h"
 #include "platform/key_codes.h"
@@ -64,6 +66,23 @@ TEST_F(MazeShell, TheFirstStartWritesTheDefaultSettingsAndShowsTheTitleWindowed)
   EXPECT_EQ(game->settings().stageSets[0], "std.ini");
   EXPECT_TRUE(host.shownDialogs().empty());
   EXPECT_NEAR(Now(), 300, 20) << "Esc ends the game at once, without asking";
+}
+
+TEST_F(MazeShell, ASettingsFileThatCannotBeMadeIsReportedAndItsFallbacksAreUsed) {
+  // The working folder is gone: the settings file is missing, and nothing can be made there.
+  std::filesystem::remove_all(work.path());
+  Press(300, dik::ESCAPE);
+  Run();
+  ASSERT_EQ(host.shownDialogs().size(), 1u);
+  const platform::DialogRecord& box = host.shownDialogs()[0];
+  EXPECT_EQ(box.textCp932, Cp932Literal("初期化ファイルの作成に失敗しました。\nデフォルトの設定を使用します。"));
+  EXPECT_EQ(box.captionCp932, "Error");
+  EXPECT_TRUE(box.hadOwner);
+  EXPECT_EQ(game->settings().status, 2);
+  EXPECT_EQ(game->settings().StagesDir, "stages");
+  EXPECT_EQ(game->settings().SaveFileDir, "sav");
+  EXPECT_FALSE(game->window()->fullscreen()) << "windowed, as the fallback says";
+  EXPECT_EQ(game->mode(), Tiltwell::kTitle);
 }
 
 TEST_F(MazeShell, EnterFadesIntoLoadingWhichLoadsTheSetOnceAndFadesIntoPlay) {
@@ -174,6 +193,44 @@ TEST_F(MazeShell, ShiftStartsFromTheFirstStageAndAReplayNeverLowersTheSave) {
   Run();
   EXPECT_EQ(game->stage().currentStage, 1) << "stage 0 was played and cleared";
   EXPECT_EQ(ReadFile(work.File("sav/std.sav")), "[Save]\r\n\r\nClearedStage=2\r\n");
+}
+
+TEST_F(MazeShell, ExhibitionTimingGives500SecondsThen180ThatLaterStagesInherit) {
+  maze_test::WriteStageSet(work.path(), {kShortRun, kShortRun, kShortRun});
+  Settings("ExecMode = 3\r\n");
+  testing_support::MakeFolder(work.File("sav"));
+  WriteFile(work.File("sav/std.sav"), "[Save]\r\n\r\nClearedStage=2\r\n");
+  Press(kEnter, dik::RETURN);
+  host.KeyDown(kPlaying, dik::RIGHT);  // held: every stage rolls right into its goal
+  game = std::make_unique<Tiltwell>(host);
+  ASSERT_TRUE(game->StartUp());
+  int firstTime = -1, secondTime = -1, secondLeftAtClear = -1, thirdTime = -1;
+  while (game->Iterate() && thirdTime < 0 && Now() < 30000) {
+    if (game->mode() != Tiltwell::kPlay) continue;
+    const int stage = game->stage().currentStage, left = game->stage().timeLeft;
+    if (stage == 0 && firstTime < 0) firstTime = left;
+    if (stage == 1 && secondTime < 0) secondTime = left;
+    if (stage == 1) secondLeftAtClear = left;
+    if (stage == 2) thirdTime = left;
+  }
+  EXPECT_EQ(firstTime, 30000) << "the first stage, whatever the save says, gets 500 s";
+  EXPECT_EQ(secondTime, 10800) << "the second stage gets 180 s";
+  EXPECT_EQ(thirdTime, secondLeftAtClear) << "the third inherits what the second left";
+  EXPECT_LT(thirdTime, 10800 - 60);
+}
+
+TEST_F(MazeShell, AClickOnTheTitleStartsTheGameAsEnterDoes) {
+  maze_test::WriteStageSet(work.path(), {kShortRun});
+  Settings("");
+  platform::Event click;
+  click.type = platform::EventType::MouseButtonDown;
+  host.At(kEnter, click);
+  click.type = platform::EventType::MouseButtonUp;
+  host.At(kEnter + 30, click);
+  Press(kPlaying + 100, dik::ESCAPE);
+  Run();
+  EXPECT_EQ(game->mode(), Tiltwell::kPlay);
+  EXPECT_EQ(game->window()->title(), "Tiltwell. ~ first - roll right");
 }
 
 TEST_F(MazeShell, F10FadesBackToTheTitleFromPlay) {

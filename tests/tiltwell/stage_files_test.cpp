@@ -66,6 +66,11 @@ TEST_F(StageSets, AShortDataFileLeavesTheLaterStagesEmpty) {
   EXPECT_EQ(stage.cols, 0);
   EXPECT_EQ(stage.rows, 0);
   EXPECT_EQ(stage.timeLimitSeconds, 0);
+  // An empty grid is still a stage in play: the title names it (with an empty name and
+  // comment), so a second start is not mistaken for one beside the title screen.
+  auto window = host.CreateWindow({});
+  stage.UpdateTitle(*window);
+  EXPECT_EQ(window->title(), "Tiltwell. ~  - ");
   EXPECT_FALSE(stage.LoadStage(3)) << "no such stage";
 }
 
