@@ -19,11 +19,12 @@ int FadeOpacity(int counter) { return counter < 30 ? 8 * counter : 495 - 8 * cou
 
 int DRAW::Init(platform::Window& window, bool windowed) {
   fadeActive_ = false;
-  (void)windowed;  // the window shows the back buffer either way; fullscreen is the window's
   // Hardware with hardware vertices, hardware with software vertices, then the reference
-  // device: GL offers no choice of vertex processing, so the first two ask the same.
+  // device: GL offers no choice of vertex processing, so the first two ask the same. The
+  // window shows the back buffer either way (fullscreen is the window's); only in full screen
+  // does presenting wait for the display's refresh, and the loop paces itself in both.
   for (bool accelerated : {true, true, false}) {
-    platform::DeviceRequest request{kWidth, kHeight, accelerated, true};
+    platform::DeviceRequest request{kWidth, kHeight, accelerated, !windowed};
     device_ = window.CreateRenderDevice(request);
     if (device_) break;
   }

@@ -118,4 +118,18 @@ TEST(MazeDrawingFailure, WithoutADeviceTheMessageIsShownAndInitFails) {
   EXPECT_EQ(host.shownDialogs()[0].captionCp932, "Error");
 }
 
+TEST(MazeDrawingDevice, OnlyAFullScreenDeviceWaitsForTheDisplaysRefresh) {
+  for (bool windowed : {true, false}) {
+    platform::HeadlessHost host;
+    auto window = host.CreateWindow({});
+    DRAW draw(host);
+    ASSERT_EQ(draw.Init(*window, windowed), 0);
+    ASSERT_EQ(host.deviceRequests().size(), 1u);
+    const platform::DeviceRequest& request = host.deviceRequests()[0].request;
+    EXPECT_EQ(request.backBufferWidth, 640);
+    EXPECT_EQ(request.backBufferHeight, 480);
+    EXPECT_EQ(request.waitForVsync, !windowed) << "windowed " << windowed;
+  }
+}
+
 }  // namespace
