@@ -3,6 +3,7 @@
 // frame loop's pacing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/headless/headless_host.h"
@@ -305,6 +306,31 @@ TEST_F(MazeShell, ASecondStartEndsSilentlyOnlyWhileTheFirstShowsItsTitle) {
   Press(200, dik::ESCAPE);
   Run();
   EXPECT_NE(game->window(), nullptr) << "during play a second one starts";
+}
+
+// The colours of the frame's screen draws, one entry per draw.
+std::vector<uint32_t> ScreenDrawColours(const platform::RecordingRenderDevice& device) {
+  std::vector<uint32_t> colours;
+  for (const platform::DrawRecord& r : device.lastFrame())
+    if (r.kind == platform::DrawRecord::Kind::Screen && !r.vertices.empty()) colours.push_back(r.vertices[0].color);
+  return colours;
+}
+
+TEST_F(MazeShell, TheFpsAndVersionLinesAreDrawnOnlyWhenTheSettingsAskForThem) {
+  constexpr uint32_t kFpsRed = 0xFFFF0000, kVersionPurple = 0xFF660066;
+  for (bool shown : {false, true}) {
+    Settings(shown ? "DispFPS = 1\r\nDispVersion = 1\r\n" : "");
+    game = std::make_unique<Tiltwell>(host);
+    ASSERT_TRUE(game->StartUp());
+    const double until = Now() + 1500;
+    while (game->Iterate() && Now() < until) {
+    }
+    auto* device = static_cast<const platform::RecordingRenderDevice*>(game->draw().device());
+    const std::vector<uint32_t> colours = ScreenDrawColours(*device);
+    const auto count = [&](uint32_t c) { return std::count(colours.begin(), colours.end(), c); };
+    EXPECT_EQ(count(kFpsRed), shown ? 1 : 0) << "the FPS line, one draw for its glyphs";
+    EXPECT_EQ(count(kVersionPurple), shown ? 1 : 0) << "the version line";
+  }
 }
 
 TEST_F(MazeShell, TheLoopRuns60SlotsASecondAndABoxOpenFor10SecondsDropsItsSlots) {
