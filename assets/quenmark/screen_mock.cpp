@@ -120,7 +120,8 @@ void DrawSideBar(Screen& s, const QuenmarkPictures& p) {
   DrawSprite(s, p.sideBar, kSideBarX, kSideBarY, kSideBarSide / 8);
   DrawText(s, p.ascii, "001250000", kHiScoreRow);
   DrawText(s, p.ascii, "000384720", kScoreRow);
-  for (int i = 0; i < 3; ++i) DrawSprite(s, p.lifeStone, kLifeX + kLifeStep * float(i), kLifeY, kLifeSize / 8);
+  for (int i = 0; i < kLifeRow.characters; ++i)
+    DrawSprite(s, p.lifeStone, kLifeRow.x + kLifeRow.step * float(i), kLifeRow.y, kLifeRow.size / 8);
   DrawText(s, p.ascii, "2.5", kPowerRow);
 }
 

@@ -101,7 +101,7 @@ bool RenderSideBar(int size, platform::Image& out) {
   const TextLook label = LabelLook(bar.Pixels(5.5f));
   // Each label stands a little above its row: above the plate, or above the lives' gems.
   const float gap = 2.5f;
-  const float lifeTop = kLifeY - kLifeSize * 0.42f;  // where the gems' points reach
+  const float lifeTop = kLifeRow.y - kLifeRow.size * 0.42f;  // where the gems' points reach
   if (!DrawLabel(out, bar, label, "HiScore", RowPlate(kHiScoreRow).top - gap) ||
       !DrawLabel(out, bar, label, "Score", RowPlate(kScoreRow).top - gap) ||
       !DrawLabel(out, bar, label, "Life", lifeTop - gap) ||

@@ -22,9 +22,8 @@ constexpr TextRow RowOf(const side_bar::Row& row, int characters) {
 constexpr TextRow kHiScoreRow = RowOf(side_bar::kHiScore, 9);
 constexpr TextRow kScoreRow = RowOf(side_bar::kScore, 9);
 constexpr TextRow kPowerRow = RowOf(side_bar::kPower, 3);
-// The life icons: the first one's centre, the step, and the size of each square.
+// The life icons, placed as a row of three characters.
 constexpr TextRow kLifeRow = RowOf(side_bar::kLives, 3);
-constexpr float kLifeX = kLifeRow.x, kLifeY = kLifeRow.y, kLifeStep = kLifeRow.step, kLifeSize = kLifeRow.size;
 
 // Labels start here; on a 4:3 screen the bar shows up to about x 165.
 constexpr float kLabelLeft = 72;
